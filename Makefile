@@ -1,0 +1,53 @@
+# The two commands: `make run` and `make test`. Everything else is a helper of theirs.
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build test run test-sanitize bench fuzz render format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+configure: $(BUILD)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The same suite built with address and undefined-behaviour sanitizers.
+test-sanitize:
+	$(MAKE) test BUILD=build-sanitize CMAKE_ARGS="-DKOVARIS_SANITIZE=ON -DKOVARIS_BUILD_BENCH=OFF"
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVARIS_BUILD_TESTS=OFF
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# libFuzzer targets, each run for FUZZ_SECONDS on its seed corpus.
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKOVARIS_FUZZ=ON -DKOVARIS_BUILD_APP=OFF -DKOVARIS_BUILD_TESTS=OFF -DKOVARIS_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+	cmake --build build-fuzz -j $(JOBS)
+	@for f in build-fuzz/tests/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; n=$$(basename $$f); mkdir -p build-fuzz/corpus/$$n; \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$n tests/fuzz/seeds/$$n; \
+	done
+
+format:
+	git ls-files '*.h' '*.cpp' | xargs clang-format -i
+
+clean:
+	rm -rf build build-sanitize build-bench build-fuzz
+
+run: build
+	@echo "The main window arrives with a later change. Until then the terminal tool is the way in:"
+	@echo "  $(BUILD)/src/cli/kovaris dump FILE.TBL"

@@ -1,0 +1,19 @@
+#include "Kovaris.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app{"kovaris: the departure board's timetables in a terminal", "kovaris"};
+    app.require_subcommand(1);
+    int status = 0;
+    // Each command adds itself here.
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e, out, err);
+    }
+    return status;
+}

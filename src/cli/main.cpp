@@ -1,0 +1,5 @@
+#include <iostream>
+
+#include "Kovaris.h"
+
+int main(int argc, char** argv) { return RunKovaris(argc, argv, std::cout, std::cerr); }

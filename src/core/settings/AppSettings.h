@@ -1,0 +1,115 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "settings/ColorTable.h"
+
+class Messenger;
+
+// The ten actions a single key can be bound to, in the order of the settings file.
+enum class ShortcutAction {
+    TimesUp = 0,
+    TimesDown,
+    HourPrev,
+    HourNext,
+    RealTimeMode,
+    TrnsUp,
+    TrnsDown,
+    TrnsNext,
+    TrnsPrev,
+    TrnsStart,
+};
+inline constexpr int kShortcutCount = 10;
+
+// One entry of the companion program's history: a timetable path and a short name.
+struct HistoryEntry {
+    std::wstring path;
+    std::wstring name;  // at most 16 characters
+};
+
+// Every option of the program, stored as "Kovaris.ini" (key=value lines, Shift-JIS, CR LF).
+// Other code reads and changes the fields directly.
+class AppSettings {
+public:
+    AppSettings() = default;
+    ~AppSettings();  // writes the file once more, as an orderly end of the program does
+    AppSettings(const AppSettings&) = default;
+    AppSettings& operator=(const AppSettings&) = default;
+
+    // Reads the settings file; true when a data path is known afterwards. Without one the
+    // warning goes to `messenger` (when given).
+    bool Load(Messenger* messenger);
+    // Writes the 41 keys in their fixed order, replacing the file only when all was written.
+    bool Save() const;
+
+    // Companion files in the data root, read only.
+    bool LoadHistory();
+    bool LoadTdSettings();
+
+    // Where Load and Save look: "./Kovaris.ini" unless a caller (tests, the terminal tool)
+    // names another file.
+    std::wstring filePath = L"./Kovaris.ini";
+    // Whether the destructor saves; the terminal tool and tests read without writing back.
+    bool saveOnDestruction = true;
+
+    // The values of the settings file, in file order.
+    std::wstring dataPath;  // ends in "/" after Load, unless empty
+    int dayChgHour = 2;
+    int clock = 0;
+    int clock2 = 1;
+    int dspCmbTbl = 1;
+    int dspLstTbl = 0;
+    int countDown = 3;
+    std::wstring fntDate = L"ＭＳ Ｐゴシック";
+    int dlgFontSize = 95;
+    std::wstring fntClock = L"ＭＳ Ｐゴシック";
+    int clockFontSize = 95;
+    std::wstring fntStation = L"ＭＳ Ｐゴシック";
+    int stationFontSize = 95;
+    std::wstring fntTime = L"ＭＳ ゴシック";
+    int timeLstFontSize = 95;
+    std::wstring fntTrns = L"ＭＳ ゴシック";
+    int trnsLstFontSize = 95;
+    int portOnly = 0;
+    int prevDisp = 0;
+    int cfgRead = 0;
+    int progress = 0;
+    int shortMark = 0;
+    int shortTimeLeft = 0;
+    int dirScroll = 0;
+    int scrollMode = 0;
+    int scrollMode2 = 0;
+    int almBefTime = 5;
+    ColorRef colorBack = 16742500;
+    ColorRef colorFont = 16777215;
+    int clockAlign1 = 0;
+    int clockAlign2 = 0;
+    std::array<int, kShortcutCount> shortcutKeys{};  // Windows virtual-key codes, 0 = unbound
+
+    // From the companion program's history file.
+    std::wstring lastTimetable;
+    std::vector<HistoryEntry> history;
+
+    // From the companion program's display settings; kept, not used by any display here.
+    int hstNum = 4;
+    int lines = 5;
+    int interval = 30;
+    std::wstring fontStation = L"ＭＳ Ｐゴシック";
+    int fontStationSize = 110;
+    std::wstring fontTimes = L"ＭＳ ゴシック";
+    int fontTimesSize = 110;
+    int shadow = 0;
+    int clockFlag = 0;  // key "CLOCK"
+    int prevNext = 0;
+    ColorRef fontColorClock = 16777215;
+    ColorRef frameColorClock = 65793;
+    ColorRef frameColorStation = 12591136;
+    ColorRef frameColorTimes1 = 1052688;
+    ColorRef frameColorTimes2 = 6316128;
+    int lineType = 0;
+    int alphaFrame = 70;
+    int alphaFrame2 = 30;
+    int clearType = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Colours are kept as the data files store them: 0x00BBGGRR, red in the low byte.
+using ColorRef = std::uint32_t;
+
+// Mark name to colour, stored as "color.ini" in the data root ("name=r,g,b" lines).
+// Names are ordered by UTF-16 code unit, which is the order the file is written in.
+class ColorTable {
+public:
+    // Replaces the table by the file's content; a missing file leaves the table empty.
+    void Load(std::wstring_view path);
+    // Writes the whole table through a temporary file; false when any step failed.
+    bool Save(std::wstring_view path) const;
+
+    std::optional<ColorRef> Find(std::wstring_view name) const;
+    void Set(const std::wstring& name, ColorRef colour) { entries_[name] = colour; }
+    void Remove(const std::wstring& name) { entries_.erase(name); }
+    const std::map<std::wstring, ColorRef, std::less<>>& Entries() const { return entries_; }
+
+private:
+    std::map<std::wstring, ColorRef, std::less<>> entries_;
+};

@@ -1,0 +1,72 @@
+#include "timetable/Moment.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+constexpr double kMinDays = -657434.0;  // 1 January 100
+constexpr double kMaxDays = 2958465.0;  // 31 December 9999, midnight
+constexpr long kSecondsPerDay = 86400;
+
+std::chrono::sys_days Epoch() {
+    using namespace std::chrono;
+    return sys_days{year{1899} / December / 30};
+}
+
+}  // namespace
+
+Moment::Moment(double days) : days_(days), valid_(std::isfinite(days) && days >= kMinDays && days < kMaxDays + 1.0) {}
+
+Moment Moment::Invalid() {
+    Moment m;
+    m.valid_ = false;
+    return m;
+}
+
+Moment Moment::FromFields(int year, int month, int day, int hour, int minute, int second) {
+    using namespace std::chrono;
+    const year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                              std::chrono::day{static_cast<unsigned>(day)}};
+    if (month < 1 || month > 12 || day < 1 || day > 31 || !date.ok() || hour < 0 || hour > 23 ||
+        minute < 0 || minute > 59 || second < 0 || second > 59) {
+        return Invalid();
+    }
+    const double whole = static_cast<double>((sys_days{date} - Epoch()).count());
+    const double fraction = (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
+    // Before the epoch the fraction still counts forward from midnight of that day.
+    return Moment(whole < 0 ? whole - fraction : whole + fraction);
+}
+
+MomentFields Moment::Fields() const {
+    using namespace std::chrono;
+    MomentFields f;
+    if (!valid_) {
+        return f;
+    }
+    long whole = static_cast<long>(std::trunc(days_));
+    long seconds = std::lround(std::fabs(days_ - static_cast<double>(whole)) * kSecondsPerDay);
+    if (seconds >= kSecondsPerDay) {
+        seconds -= kSecondsPerDay;
+        whole += days_ < 0 ? -1 : 1;
+    }
+    const sys_days date = Epoch() + std::chrono::days{whole};
+    const year_month_day ymd{date};
+    f.year = static_cast<int>(ymd.year());
+    f.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+    f.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+    f.hour = static_cast<int>(seconds / 3600);
+    f.minute = static_cast<int>(seconds / 60 % 60);
+    f.second = static_cast<int>(seconds % 60);
+    f.dayOfWeek = static_cast<int>(weekday{date}.c_encoding()) + 1;
+    return f;
+}
+
+Moment Moment::PlusHours(double hours) const { return PlusDays(hours / 24.0); }
+
+Moment Moment::PlusDays(double days) const {
+    if (!valid_) {
+        return *this;
+    }
+    return Moment(days_ + days);
+}

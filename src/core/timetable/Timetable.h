@@ -1,0 +1,125 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/ColorTable.h"
+#include "timetable/Moment.h"
+
+class AppSettings;
+class HolidayCalendar;
+
+// 1 Sunday .. 7 Saturday, 8 holiday, -1 for an invalid date.
+using DayType = int;
+inline constexpr DayType kHolidayDayType = 8;
+
+// Decides the labels of the list rows.
+enum class DisplayMode : std::uint8_t { RealTime = 0, HourBlocks = 1, ViewMoment = 2 };
+
+struct MarkLegendEntry {
+    wchar_t mark = 0;
+    std::wstring name;
+    std::wstring shortName;
+};
+using MarkLegend = std::map<wchar_t, MarkLegendEntry>;
+
+// One departure: its marks and its time in minutes of the timetable day (hours at or below the
+// day-change hour count from 24, so times after midnight continue past 1440).
+struct Departure {
+    std::wstring marks;
+    std::int16_t time = 0;
+};
+
+inline constexpr int kHourSlots = 32;
+using HourIndex = std::array<std::int16_t, kHourSlots>;
+
+struct DaySection {
+    std::uint8_t dayMask = 0;  // bit d - 1 for each day type d served
+    std::wstring caption1;
+    std::wstring caption2;
+    std::vector<Departure> departures;
+    HourIndex hourIndex = MakeEmptyHourIndex();
+
+    static HourIndex MakeEmptyHourIndex() {
+        HourIndex index{};
+        index.fill(-1);
+        return index;
+    }
+};
+
+struct TravelTime {
+    std::int16_t minutes = 0;
+    wchar_t mark = L'-';  // a legend letter, or "-" for trains without a matching mark
+};
+
+struct ArrivalStation {
+    std::wstring name;
+    std::wstring target;  // relative to the timetable's folder; "/" first names a catalogue level
+    int transferMinutes = 0;
+    std::vector<TravelTime> travelTimes;
+};
+
+// What one row of the departure list shows.
+struct RowInfo {
+    std::wstring label;
+    int time = 0;       // minutes of the timetable day
+    int seconds = -1;   // to departure; -1 when not computed (rows above the previous departure)
+    std::wstring note;  // mark names, each followed by one space
+    ColorRef colour = 0;
+    int distance = 0;   // nextIndex - index
+};
+
+// The names of the first two legend marks of a departure, with their colours (0 when none).
+struct RowMarkNames {
+    std::wstring name1;
+    ColorRef colour1 = 0;
+    std::wstring name2;
+    ColorRef colour2 = 0;
+};
+
+// A loaded timetable file plus the state of the departure lookup. It refers to the settings,
+// the colour list and the holiday calendar, which its owner keeps alive.
+class Timetable {
+public:
+    Timetable(const AppSettings& settings, const ColorTable& colours,
+              const HolidayCalendar& holidays);
+
+    // Replaces the content with the file's; false (and nothing changed) when it cannot be read.
+    bool LoadTimetable(std::wstring_view path);
+
+    // Departure lookup.
+    const DaySection* FindSection() const;
+    int FindNextDeparture(Moment moment, bool alsoView);
+    int FindViewDeparture(Moment moment);
+    void SetForcedDay(DayType day);
+    // Fills `row` for departure `index` of the current section; false past the last departure.
+    bool GetRowInfo(int index, RowInfo& row) const;
+    bool GetRowMarkNames(int index, RowMarkNames& names) const;
+
+    std::wstring title;
+    MarkLegend legend;
+    std::vector<DaySection> sections;
+    std::vector<ArrivalStation> arrivals;
+    std::wstring path;
+    std::wstring folder;  // path up to and including its last separator
+    DisplayMode displayMode = DisplayMode::RealTime;
+    Moment viewMoment;
+    Moment currentMoment;
+    int nextIndex = 1;
+    int viewIndex = -1;
+    bool autoDay = true;
+    DayType dayType = 0;
+
+    const AppSettings& settings() const { return *settings_; }
+    const ColorTable& colours() const { return *colours_; }
+    const HolidayCalendar& holidays() const { return *holidays_; }
+
+private:
+    const AppSettings* settings_;
+    const ColorTable* colours_;
+    const HolidayCalendar* holidays_;
+};
