@@ -1,0 +1,272 @@
+#include "settings/AppSettings.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "settings/KeyValueLine.h"
+#include "timetable/CSJisFile.h"
+#include "util/AtomicSave.h"
+#include "util/Messenger.h"
+#include "util/WideText.h"
+
+namespace {
+
+enum class Kind { Text, Number, Flag, DataPath };
+
+// A shortcut key lives in an array, which a pointer to member cannot reach element by element.
+using Field = std::variant<std::wstring AppSettings::*, int AppSettings::*, ColorRef AppSettings::*,
+                           ShortcutAction>;
+
+struct SettingKey {
+    std::wstring_view name;
+    Kind kind;
+    Field field;
+};
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+
+constexpr std::array<std::wstring_view, kShortcutCount> kShortcutKeyNames = {
+    L"SK_TimesUP", L"SK_TimesDOWN", L"SK_1HourPrev", L"SK_1HourNext", L"SK_RealTimeMode",
+    L"SK_TrnsUP",  L"SK_TrnsDOWN",  L"SK_TrnsNext",  L"SK_TrnsPrev",  L"SK_TrnsStart",
+};
+
+// The order of this table is the order of the lines in the file.
+std::vector<SettingKey> BuildSettingsKeys() {
+    using S = AppSettings;
+    std::vector<SettingKey> keys = {
+        {L"DataPath", Kind::DataPath, &S::dataPath},
+        {L"DayChgHour", Kind::Number, &S::dayChgHour},
+        {L"Clock", Kind::Number, &S::clock},
+        {L"Clock2", Kind::Number, &S::clock2},
+        {L"DspCmbTbl", Kind::Flag, &S::dspCmbTbl},
+        {L"DspLstTbl", Kind::Flag, &S::dspLstTbl},
+        {L"CountDown", Kind::Number, &S::countDown},
+        {L"FntDate", Kind::Text, &S::fntDate},
+        {L"DlgFontSize", Kind::Number, &S::dlgFontSize},
+        {L"FntClock", Kind::Text, &S::fntClock},
+        {L"ClockFontSize", Kind::Number, &S::clockFontSize},
+        {L"FntStation", Kind::Text, &S::fntStation},
+        {L"StationFontSize", Kind::Number, &S::stationFontSize},
+        {L"FntTime", Kind::Text, &S::fntTime},
+        {L"TimeLstFontSize", Kind::Number, &S::timeLstFontSize},
+        {L"FntTrns", Kind::Text, &S::fntTrns},
+        {L"TrnsLstFontSize", Kind::Number, &S::trnsLstFontSize},
+        {L"PortOnly", Kind::Number, &S::portOnly},
+        {L"PREV_DISP", Kind::Flag, &S::prevDisp},
+        {L"CfgRead", Kind::Flag, &S::cfgRead},
+        {L"Progress", Kind::Number, &S::progress},
+        {L"ShortMark", Kind::Flag, &S::shortMark},
+        {L"ShortTimeLeft", Kind::Flag, &S::shortTimeLeft},
+        {L"DirScroll", Kind::Number, &S::dirScroll},
+        {L"ScrollMode", Kind::Number, &S::scrollMode},
+        {L"ScrollMode2", Kind::Flag, &S::scrollMode2},
+        {L"AlmBefTime", Kind::Number, &S::almBefTime},
+        {L"ColorBack", Kind::Number, &S::colorBack},
+        {L"ColorFont", Kind::Number, &S::colorFont},
+        {L"ClockAlign1", Kind::Flag, &S::clockAlign1},
+        {L"ClockAlign2", Kind::Flag, &S::clockAlign2},
+    };
+    for (int i = 0; i < kShortcutCount; ++i) {
+        const auto action = static_cast<ShortcutAction>(i);
+        keys.push_back({kShortcutKeyNames[static_cast<std::size_t>(i)], Kind::Number, action});
+    }
+    return keys;
+}
+
+const std::vector<SettingKey>& SettingsKeys() {
+    static const std::vector<SettingKey> keys = BuildSettingsKeys();
+    return keys;
+}
+
+// The companion program's display settings; read only.
+const std::vector<SettingKey>& TdKeys() {
+    using S = AppSettings;
+    static const std::vector<SettingKey> keys = {
+        {L"HstNum", Kind::Number, &S::hstNum},
+        {L"Lines", Kind::Number, &S::lines},
+        {L"Interval", Kind::Number, &S::interval},
+        {L"FontStation", Kind::Text, &S::fontStation},
+        {L"FontStationSize", Kind::Number, &S::fontStationSize},
+        {L"FontTimes", Kind::Text, &S::fontTimes},
+        {L"FontTimesSize", Kind::Number, &S::fontTimesSize},
+        {L"SHADOW", Kind::Number, &S::shadow},
+        {L"CLOCK", Kind::Flag, &S::clockFlag},
+        {L"PREV_NEXT", Kind::Number, &S::prevNext},
+        {L"FontColorClock", Kind::Number, &S::fontColorClock},
+        {L"FrameColorClock", Kind::Number, &S::frameColorClock},
+        {L"FrameColorStation", Kind::Number, &S::frameColorStation},
+        {L"FrameColorTimes1", Kind::Number, &S::frameColorTimes1},
+        {L"FrameColorTimes2", Kind::Number, &S::frameColorTimes2},
+        {L"LineType", Kind::Number, &S::lineType},
+        {L"AlphaFrame", Kind::Number, &S::alphaFrame},
+        {L"AlphaFrame2", Kind::Number, &S::alphaFrame2},
+        {L"ClearType", Kind::Flag, &S::clearType},
+    };
+    return keys;
+}
+
+bool IsSeparator(wchar_t c) {
+    return c == L'/' || c == L'\\';
+}
+
+// Blanks around the path are a typing slip; the rest of the program appends file names, so the
+// path has to end in a separator. A "\" written on the other platform counts as one.
+std::wstring NormaliseDataPath(std::wstring_view value) {
+    if (value.empty()) {
+        return {};
+    }
+    std::wstring path(wtext::TrimLeft(wtext::TrimRight(value)));
+    if (path.empty() || !IsSeparator(path.back())) {
+        path.push_back(L'/');
+    }
+    return path;
+}
+
+int NumberValue(Kind kind, std::wstring_view value) {
+    const int number = wtext::LeadingInt(value);
+    return kind == Kind::Flag ? (number != 0 ? 1 : 0) : number;
+}
+
+void Assign(AppSettings& settings, const SettingKey& key, std::wstring_view value) {
+    std::visit(
+        Overloaded{
+            [&](std::wstring AppSettings::*member) {
+                settings.*member =
+                    key.kind == Kind::DataPath ? NormaliseDataPath(value) : std::wstring(value);
+            },
+            [&](int AppSettings::*member) { settings.*member = NumberValue(key.kind, value); },
+            [&](ColorRef AppSettings::*member) {
+                settings.*member = static_cast<ColorRef>(NumberValue(key.kind, value));
+            },
+            [&](ShortcutAction action) {
+                settings.shortcutKeys[static_cast<std::size_t>(action)] =
+                    NumberValue(key.kind, value);
+            },
+        },
+        key.field);
+}
+
+std::wstring FormatValue(const AppSettings& settings, const SettingKey& key) {
+    const auto number = [&](int value) {
+        return std::to_wstring(key.kind == Kind::Flag ? (value != 0 ? 1 : 0) : value);
+    };
+    return std::visit(
+        Overloaded{
+            [&](std::wstring AppSettings::*member) { return settings.*member; },
+            [&](int AppSettings::*member) { return number(settings.*member); },
+            // Colours stay below 2^24, so the signed decimal is the one always written.
+            [&](ColorRef AppSettings::*member) {
+                return number(static_cast<int>(settings.*member));
+            },
+            [&](ShortcutAction action) {
+                return number(settings.shortcutKeys[static_cast<std::size_t>(action)]);
+            },
+        },
+        key.field);
+}
+
+// Reads key=value lines into the fields of `keys`; false when the file cannot be opened.
+bool ReadKeyFile(const std::wstring& path, const std::vector<SettingKey>& keys,
+                 AppSettings& settings) {
+    CSJisFile file;
+    if (!file.Open(path, CSJisFile::Mode::Read)) {
+        return false;
+    }
+    std::wstring line;
+    while (file.ReadString(line)) {
+        const std::optional<KeyValueLine> pair = SplitKeyValueLine(line);
+        if (!pair) {
+            continue;
+        }
+        for (const SettingKey& key : keys) {
+            if (key.name == pair->key) {
+                Assign(settings, key, pair->value);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+constexpr std::size_t kHistoryNameLength = 16;
+
+HistoryEntry ParseHistoryLine(std::wstring_view line) {
+    if (!line.empty() && line.back() == L'\n') {
+        line.remove_suffix(1);
+    }
+    HistoryEntry entry;
+    const std::size_t comma = line.find(L',');
+    if (comma != std::wstring_view::npos) {
+        entry.path = line.substr(0, comma);
+        entry.name = line.substr(comma + 1, kHistoryNameLength);
+        return entry;
+    }
+    entry.path = line;
+    const std::size_t separator = line.find_last_of(L"\\/");
+    const std::wstring_view fileName =
+        separator == std::wstring_view::npos ? line : line.substr(separator + 1);
+    entry.name = fileName.substr(0, kHistoryNameLength);
+    return entry;
+}
+
+}  // namespace
+
+AppSettings::~AppSettings() {
+    if (saveOnDestruction) {
+        static_cast<void>(Save());
+    }
+}
+
+bool AppSettings::Load(Messenger* messenger) {
+    // A missing file keeps every field as it is; the warning below still applies.
+    ReadKeyFile(filePath, SettingsKeys(), *this);
+    if (dataPath.empty()) {
+        if (messenger != nullptr) {
+            messenger->Show(L"KovarisWM(警告)", L"データのパスが設定されていません。");
+        }
+        return false;
+    }
+    return true;
+}
+
+bool AppSettings::Save() const {
+    std::wstring text;
+    for (const SettingKey& key : SettingsKeys()) {
+        text += key.name;
+        text += L'=';
+        text += FormatValue(*this, key);
+        text += L"\r\n";
+    }
+    return SaveAtomically(filePath,
+                          [&text](CSJisFile& file) { return WriteSJisString(text, file); });
+}
+
+bool AppSettings::LoadHistory() {
+    lastTimetable.clear();
+    history.clear();
+    CSJisFile file;
+    if (!file.Open(dataPath + L"KovarisHstWin.ini", CSJisFile::Mode::Read)) {
+        return false;
+    }
+    std::wstring line;
+    if (!file.ReadString(line)) {
+        return true;
+    }
+    lastTimetable = line;
+    while (file.ReadString(line)) {
+        history.push_back(ParseHistoryLine(line));
+    }
+    return true;
+}
+
+bool AppSettings::LoadTdSettings() {
+    ReadKeyFile(dataPath + L"KovarisTd.ini", TdKeys(), *this);
+    return true;
+}
