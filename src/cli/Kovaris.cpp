@@ -4,11 +4,14 @@
 
 #include <ostream>
 
+#include "DumpCommand.h"
+
 int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"kovaris: the departure board's timetables in a terminal", "kovaris"};
     app.require_subcommand(1);
     int status = 0;
     // Each command adds itself here.
+    AddDumpCommand(app, out, err, status);
 
     try {
         app.parse(argc, argv);

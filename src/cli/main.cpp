@@ -2,4 +2,6 @@
 
 #include "Kovaris.h"
 
-int main(int argc, char** argv) { return RunKovaris(argc, argv, std::cout, std::cerr); }
+int main(int argc, char** argv) {
+    return RunKovaris(argc, argv, std::cout, std::cerr);
+}
