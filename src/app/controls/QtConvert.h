@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "settings/ColorTable.h"
+
+// Conversions at the boundary between the core's wide strings and colours and Qt's.
+inline QString ToQString(std::wstring_view text) {
+    return QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::wstring ToWString(const QString& text) {
+    return text.toStdWString();
+}
+
+// Colours are stored as 0x00BBGGRR.
+inline QColor ToQColor(ColorRef colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}

@@ -1,0 +1,92 @@
+#include "timetable/ClockText.h"
+
+#include <algorithm>
+#include <array>
+
+#include "util/WideText.h"
+
+namespace clocktext {
+
+namespace {
+
+constexpr std::array<const wchar_t*, 7> kJapaneseDays = {L"日", L"月", L"火", L"水",
+                                                         L"木", L"金", L"土"};
+constexpr std::array<const wchar_t*, 7> kEnglishDays = {L"Sun", L"Mon", L"Tue", L"Wed",
+                                                        L"Thu", L"Fri", L"Sat"};
+
+std::wstring DayName(int group, int dayOfWeek) {
+    if (dayOfWeek < 1 || dayOfWeek > 7) {
+        return L"";
+    }
+    const auto index = static_cast<std::size_t>(dayOfWeek - 1);
+    return group == 0 ? kJapaneseDays[index] : kEnglishDays[index];
+}
+
+std::wstring Two(int value) {
+    return wtext::ZeroPad(value, 2);
+}
+
+}  // namespace
+
+int DateFormatIndex(int clock) {
+    return clock >= 0 && clock < kDateFormatCount ? clock : kDefaultDateFormat;
+}
+
+int TimeFormatIndex(int clock2) {
+    return clock2 >= 0 && clock2 < kTimeFormatCount ? clock2 : kDefaultTimeFormat;
+}
+
+std::wstring DateText(int clock, const MomentFields& now) {
+    const int format = DateFormatIndex(clock);
+    const int group = format % 4;
+    // Formats 4 to 7 are 0 to 3 without the day name.
+    const bool withDay = format < 4;
+    const std::wstring day = withDay ? L"(" + DayName(group, now.dayOfWeek) + L")" : L"";
+    switch (group) {
+        case 0:
+            return wtext::ZeroPad(now.year, 4) + L"年" + Two(now.month) + L"月" + Two(now.day) +
+                   L"日" + day;
+        case 1:
+            return wtext::ZeroPad(now.year, 4) + L"/" + Two(now.month) + L"/" + Two(now.day) + day;
+        case 2:
+            return Two(now.year % 100) + L"/" + Two(now.month) + L"/" + Two(now.day) + day;
+        default:
+            return Two(now.month) + L"/" + Two(now.day) + day;
+    }
+}
+
+std::wstring TimeText(int clock2, const MomentFields& now) {
+    if (TimeFormatIndex(clock2) == 0) {
+        return Two(now.hour) + L"時" + Two(now.minute) + L"分";
+    }
+    return Two(now.hour) + L":" + Two(now.minute);
+}
+
+std::wstring SecondsText(int clock2, const MomentFields& now) {
+    switch (TimeFormatIndex(clock2)) {
+        case 0:
+            return Two(now.second) + L"秒";
+        case 1:
+            return L":" + Two(now.second);
+        default:
+            return L"";
+    }
+}
+
+std::wstring SingleLineDate(const std::wstring& date, bool dateAfterTime) {
+    return dateAfterTime ? L" " + date : date + L" ";
+}
+
+int SecondsFontSize(int clockFontSize) {
+    return std::max(clockFontSize * 2 / 3, kMinSecondsFontSize);
+}
+
+int UpperContentHeight(int dateHeight, int timeHeight, bool twoLines) {
+    return twoLines ? dateHeight + timeHeight + 2 : std::max(dateHeight, timeHeight);
+}
+
+int RequiredHeight(int upperContentHeight, int captionHeight) {
+    return upperContentHeight + captionHeight + 8;
+}
+
+}  // namespace clocktext
