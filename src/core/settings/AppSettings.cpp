@@ -31,6 +31,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 constexpr std::array<std::wstring_view, kShortcutCount> kShortcutKeyNames = {
     L"SK_TimesUP", L"SK_TimesDOWN", L"SK_1HourPrev", L"SK_1HourNext", L"SK_RealTimeMode",

@@ -27,6 +27,8 @@ inline constexpr int kShortcutCount = 10;
 struct HistoryEntry {
     std::wstring path;
     std::wstring name;  // at most 16 characters
+
+    bool operator==(const HistoryEntry&) const = default;
 };
 
 // Every option of the program, stored as "Kovaris.ini" (key=value lines, Shift-JIS, CR LF).

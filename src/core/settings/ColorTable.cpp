@@ -1,0 +1,85 @@
+#include "settings/ColorTable.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "timetable/CSJisFile.h"
+#include "util/AtomicSave.h"
+#include "util/WideText.h"
+
+namespace {
+
+constexpr std::size_t kMaxNameLength = 129;
+
+// The low byte of a component as read; -5 gives 251 and 300 gives 44.
+ColorRef LowByte(int component) {
+    return static_cast<ColorRef>(component) & 0xFFu;
+}
+
+// A "name=r,g,b" line; nothing when a part is missing, since a half entry names no colour.
+bool ParseColourLine(std::wstring_view line, std::wstring& name, ColorRef& colour) {
+    const std::size_t equals = line.find(L'=');
+    if (equals == std::wstring_view::npos || equals == 0) {
+        return false;
+    }
+    name = wtext::TrimLeft(wtext::TrimRight(line.substr(0, std::min(equals, kMaxNameLength))));
+    // A line without a name cannot be written back and read again.
+    if (name.empty()) {
+        return false;
+    }
+    std::size_t pos = equals + 1;
+    ColorRef value = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        if (shift > 0) {
+            if (pos >= line.size() || line[pos] != L',') {
+                return false;
+            }
+            ++pos;
+        }
+        const std::optional<int> component = wtext::ScanInt(line, pos);
+        if (!component) {
+            return false;
+        }
+        value |= LowByte(*component) << shift;
+    }
+    colour = value;
+    return true;
+}
+
+}  // namespace
+
+void ColorTable::Load(std::wstring_view path) {
+    entries_.clear();
+    CSJisFile file;
+    if (!file.Open(path, CSJisFile::Mode::Read)) {
+        return;
+    }
+    std::wstring line;
+    std::wstring name;
+    ColorRef colour = 0;
+    while (file.ReadString(line)) {
+        if (ParseColourLine(line, name, colour)) {
+            entries_[name] = colour;
+        }
+    }
+}
+
+bool ColorTable::Save(std::wstring_view path) const {
+    std::wstring text;
+    for (const auto& [name, colour] : entries_) {
+        text += name + L"=" + std::to_wstring(colour & 0xFFu) + L"," +
+                std::to_wstring((colour >> 8) & 0xFFu) + L"," +
+                std::to_wstring((colour >> 16) & 0xFFu) + L"\r\n";
+    }
+    return SaveAtomically(path, [&text](CSJisFile& file) { return WriteSJisString(text, file); });
+}
+
+std::optional<ColorRef> ColorTable::Find(std::wstring_view name) const {
+    const auto it = entries_.find(name);
+    if (it == entries_.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}

@@ -1,0 +1,86 @@
+#include "timetable/HolidayCalendar.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <optional>
+#include <utility>
+
+#include "timetable/CSJisFile.h"
+#include "util/WideText.h"
+
+namespace {
+
+constexpr std::size_t kMaxNameLength = 255;
+
+struct HolidayLine {
+    int key = 0;
+    std::wstring name;
+};
+
+// "month/day:name". Month and day must both be there; a missing name gives an unnamed holiday
+// rather than borrowing the previous line's. Keys beyond the int range are no calendar date.
+std::optional<HolidayLine> ParseHolidayLine(std::wstring_view line) {
+    std::size_t pos = 0;
+    const std::optional<int> month = wtext::ScanInt(line, pos);
+    if (!month || pos >= line.size() || line[pos] != L'/') {
+        return std::nullopt;
+    }
+    ++pos;
+    const std::optional<int> day = wtext::ScanInt(line, pos);
+    if (!day) {
+        return std::nullopt;
+    }
+    const long long key = static_cast<long long>(*month) * 100 + *day;
+    if (key < INT_MIN || key > INT_MAX) {
+        return std::nullopt;
+    }
+    HolidayLine holiday{static_cast<int>(key), {}};
+    if (pos < line.size() && line[pos] == L':') {
+        const std::wstring_view rest = wtext::TrimLeft(line.substr(pos + 1));
+        std::size_t end = 0;
+        while (end < rest.size() && !wtext::IsSpace(rest[end])) {
+            ++end;
+        }
+        holiday.name = rest.substr(0, std::min(end, kMaxNameLength));
+    }
+    return holiday;
+}
+
+}  // namespace
+
+const std::wstring* HolidayCalendar::FindHoliday(int month, int day) const {
+    const long long key = static_cast<long long>(month) * 100 + day;
+    if (key < INT_MIN || key > INT_MAX) {
+        return nullptr;
+    }
+    const auto it = entries_.find(static_cast<int>(key));
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+void LoadHolidays(std::wstring_view dataRoot, HolidayCalendar& calendar) {
+    CSJisFile file;
+    if (!file.Open(std::wstring(dataRoot) + L"Holiday.dat", CSJisFile::Mode::Read)) {
+        return;
+    }
+    std::wstring line;
+    while (file.ReadString(line)) {
+        if (wtext::Trim(line) == L"[HOL]") {
+            ReadHolidaySection(file, calendar);
+            return;
+        }
+    }
+}
+
+void ReadHolidaySection(CSJisFile& file, HolidayCalendar& calendar) {
+    std::wstring line;
+    while (file.ReadString(line)) {
+        // The comment mark counts only as the very first character.
+        if (line.empty() || line.front() == L';') {
+            continue;
+        }
+        if (std::optional<HolidayLine> holiday = ParseHolidayLine(line)) {
+            calendar.Set(holiday->key, std::move(holiday->name));
+        }
+    }
+}

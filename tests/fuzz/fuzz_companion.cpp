@@ -1,0 +1,28 @@
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "FuzzFiles.h"
+#include "settings/AppSettings.h"
+
+// The same bytes as both companion files: the history and the display settings.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    WriteFuzzFile("KovarisHstWin.ini", data, size);
+    WriteFuzzFile("KovarisTd.ini", data, size);
+    AppSettings settings;
+    settings.saveOnDestruction = false;
+    settings.dataPath = FuzzRoot();
+    if (!settings.LoadHistory() || !settings.LoadTdSettings()) {
+        __builtin_trap();
+    }
+    for (const HistoryEntry& entry : settings.history) {
+        if (entry.name.size() > 16 || entry.path.find(L',') != std::wstring::npos) {
+            __builtin_trap();
+        }
+    }
+    if ((settings.clockFlag != 0 && settings.clockFlag != 1) ||
+        (settings.clearType != 0 && settings.clearType != 1)) {
+        __builtin_trap();
+    }
+    return 0;
+}

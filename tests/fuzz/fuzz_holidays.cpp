@@ -1,0 +1,27 @@
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "FuzzFiles.h"
+#include "timetable/HolidayCalendar.h"
+#include "util/WideText.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    WriteFuzzFile("Holiday.dat", data, size);
+    HolidayCalendar calendar;
+    LoadHolidays(FuzzRoot(), calendar);
+    for (const auto& [key, name] : calendar.Entries()) {
+        if (name.size() > 255) {
+            __builtin_trap();
+        }
+        for (wchar_t c : name) {
+            if (wtext::IsSpace(c)) {
+                __builtin_trap();
+            }
+        }
+    }
+    for (int month = 1; month <= 12; ++month) {
+        static_cast<void>(calendar.FindHoliday(month, 1));
+    }
+    return 0;
+}
