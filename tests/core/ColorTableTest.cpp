@@ -20,7 +20,7 @@ struct LoadCase {
 };
 
 TEST(ColorTableTest, LoadReadsNameAndComponents) {
-    const std::wstring longName(200, L'色');
+    const std::wstring longName(100000, L'色');
     const std::vector<LoadCase> cases = {
         {"name trimmed, pure red", L"  快速 \t=255,0,0\n", {{L"快速", 255}}},
         {"components in their bytes", L"a=1,2,3\n", {{L"a", 0x030201}}},
@@ -78,18 +78,6 @@ TEST(ColorTableTest, FailedSaveKeepsTheOldFile) {
     table.Set(L"b", 4);
     EXPECT_FALSE(table.Save(dir.File(L"color.ini")));
     EXPECT_EQ(ReadBytes(dir.File(L"color.ini")), old);
-}
-
-TEST(ColorTableTest, GarbageAndHugeNamesLoadWithoutHarm) {
-    TempDir dir;
-    WriteSJisFile(dir.File(L"color.ini"), std::wstring(100000, L'名') + L"=1,2,3\n");
-    WriteBytes(dir.File(L"garbage.ini"), std::string("\x81=\xff\x00,\r=,,\n\x82\xa0=1,2,3", 20));
-    ColorTable table;
-    table.Load(dir.File(L"color.ini"));
-    ASSERT_EQ(table.Entries().size(), 1u);
-    EXPECT_EQ(table.Entries().begin()->first.size(), 129u);
-    table.Load(dir.File(L"garbage.ini"));
-    EXPECT_EQ(table.Entries().size(), 1u);
 }
 
 }  // namespace

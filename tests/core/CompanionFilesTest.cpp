@@ -113,21 +113,4 @@ TEST(CompanionFilesTest, MissingTdSettingsKeepDefaults) {
     EXPECT_EQ(settings.frameColorStation, 12591136u);
 }
 
-TEST(CompanionFilesTest, GarbageCompanionFilesLoadWithoutHarm) {
-    TempDir dir;
-    std::string garbage(200000, '\0');
-    for (std::size_t i = 0; i < garbage.size(); ++i) {
-        garbage[i] = static_cast<char>((i * 7919 + 13) % 251);
-    }
-    WriteBytes(dir.File(L"KovarisHstWin.ini"), garbage);
-    WriteBytes(dir.File(L"KovarisTd.ini"), garbage);
-    AppSettings settings = SettingsOn(dir);
-    EXPECT_TRUE(settings.LoadHistory());
-    EXPECT_TRUE(settings.LoadTdSettings());
-    for (const HistoryEntry& entry : settings.history) {
-        EXPECT_LE(entry.name.size(), 16u);
-        EXPECT_EQ(entry.path.find(L','), std::wstring::npos);
-    }
-}
-
 }  // namespace

@@ -119,7 +119,8 @@ bool IsSeparator(wchar_t c) {
 }
 
 // Blanks around the path are a typing slip; the rest of the program appends file names, so the
-// path has to end in a separator. A "\" written on the other platform counts as one.
+// path has to end in a separator. A "\" from data prepared on Windows counts as one. An empty
+// value is what the writer leaves when no path is known, so it stays empty.
 std::wstring NormaliseDataPath(std::wstring_view value) {
     if (value.empty()) {
         return {};
