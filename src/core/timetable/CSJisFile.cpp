@@ -3,7 +3,9 @@
 #include "timetable/SJisCodec.h"
 #include "util/WideText.h"
 
-CSJisFile::~CSJisFile() { Close(); }
+CSJisFile::~CSJisFile() {
+    Close();
+}
 
 bool CSJisFile::Open(std::wstring_view path, Mode mode) {
     Close();
@@ -81,4 +83,6 @@ bool CSJisFile::Write(std::string_view bytes) {
     return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
 }
 
-bool WriteSJisString(std::wstring_view text, CSJisFile& file) { return file.Write(ToSJis(text)); }
+bool WriteSJisString(std::wstring_view text, CSJisFile& file) {
+    return file.Write(ToSJis(text));
+}

@@ -16,7 +16,8 @@ std::chrono::sys_days Epoch() {
 
 }  // namespace
 
-Moment::Moment(double days) : days_(days), valid_(std::isfinite(days) && days >= kMinDays && days < kMaxDays + 1.0) {}
+Moment::Moment(double days)
+    : days_(days), valid_(std::isfinite(days) && days >= kMinDays && days < kMaxDays + 1.0) {}
 
 Moment Moment::Invalid() {
     Moment m;
@@ -26,7 +27,8 @@ Moment Moment::Invalid() {
 
 Moment Moment::FromFields(int year, int month, int day, int hour, int minute, int second) {
     using namespace std::chrono;
-    const year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+    const year_month_day date{std::chrono::year{year},
+                              std::chrono::month{static_cast<unsigned>(month)},
                               std::chrono::day{static_cast<unsigned>(day)}};
     if (month < 1 || month > 12 || day < 1 || day > 31 || !date.ok() || hour < 0 || hour > 23 ||
         minute < 0 || minute > 59 || second < 0 || second > 59) {
@@ -62,7 +64,9 @@ MomentFields Moment::Fields() const {
     return f;
 }
 
-Moment Moment::PlusHours(double hours) const { return PlusDays(hours / 24.0); }
+Moment Moment::PlusHours(double hours) const {
+    return PlusDays(hours / 24.0);
+}
 
 Moment Moment::PlusDays(double days) const {
     if (!valid_) {

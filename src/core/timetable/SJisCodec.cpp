@@ -74,7 +74,9 @@ std::wstring ToWide(std::string_view bytes) {
     return out;
 }
 
-void ToWide(std::wstring& out, std::string_view bytes) { out = ToWide(bytes); }
+void ToWide(std::wstring& out, std::string_view bytes) {
+    out = ToWide(bytes);
+}
 
 std::string ToSJis(std::wstring_view text) {
     bool ascii = true;

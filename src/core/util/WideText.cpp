@@ -10,9 +10,13 @@ bool IsSpace(wchar_t c) {
            c == 0x205F || c == 0x3000;
 }
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
-bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+bool IsAsciiLetter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
 
 std::wstring_view TrimLeft(std::wstring_view s) {
     std::size_t i = 0;
@@ -30,7 +34,9 @@ std::wstring_view TrimRight(std::wstring_view s) {
     return s.substr(0, n);
 }
 
-std::wstring_view Trim(std::wstring_view s) { return TrimLeft(TrimRight(s)); }
+std::wstring_view Trim(std::wstring_view s) {
+    return TrimLeft(TrimRight(s));
+}
 
 wchar_t ToUpper(wchar_t c) {
     if (c >= L'a' && c <= L'z') {
@@ -106,18 +112,22 @@ std::wstring Utf8ToWide(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
+        int extra = b < 0x80           ? 0
+                    : (b >> 5) == 0x6  ? 1
+                    : (b >> 4) == 0xE  ? 2
+                    : (b >> 3) == 0x1E ? 3
+                                       : -1;
         if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size()) {
             out.push_back(L'\xFFFD');
             ++i;
             continue;
         }
-        char32_t cp = extra == 0 ? b : (b & (0x3F >> extra));
+        char32_t cp = extra == 0 ? b : static_cast<char32_t>(b & (0x3F >> extra));
         bool ok = true;
         for (int k = 1; k <= extra; ++k) {
             const auto c = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
             ok = ok && (c & 0xC0) == 0x80;
-            cp = (cp << 6) | (c & 0x3F);
+            cp = (cp << 6) | static_cast<char32_t>(c & 0x3F);
         }
         if (!ok) {
             out.push_back(L'\xFFFD');
