@@ -1,0 +1,11 @@
+#include "catalogue/CatalogueMessages.h"
+
+std::wstring LevelLoadFailedMessage(bool configurationMode, std::wstring_view path) {
+    std::wstring text = configurationMode ? L"環境ファイルの読み込みに失敗しました\n"
+                                          : L"ディレクトリ下にTBLファイルがありません\n";
+    return text.append(path);
+}
+
+std::wstring TimetableLoadFailedMessage(std::wstring_view path) {
+    return std::wstring(L"TBLファイルの読み込みに失敗しました\n").append(path);
+}

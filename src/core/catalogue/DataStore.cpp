@@ -1,0 +1,189 @@
+#include "catalogue/DataStore.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "catalogue/PathLookup.h"
+#include "catalogue/RouteConfig.h"
+#include "settings/AppSettings.h"
+#include "util/WideText.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::wstring_view kRootConfig = L"\\vekt.cfg";
+constexpr std::wstring_view kRootConfigCaption = L"＞ ルート(vekt.cfg)";
+constexpr std::wstring_view kRootDirectoryCaption = L"＞ ルート";
+constexpr std::wstring_view kTimetableExtension = L".TBL";
+
+std::wstring WithTrailingSeparator(std::wstring dir) {
+    if (!dir.ends_with(L'/')) {
+        dir += L'/';
+    }
+    return dir;
+}
+
+bool IsTimetableName(std::wstring_view name) {
+    return wtext::ToUpper(name).ends_with(kTimetableExtension);
+}
+
+}  // namespace
+
+DataStore::DataStore(const AppSettings& settings)
+    : settings_(&settings), currentDir_(settings.dataPath) {}
+
+bool DataStore::ConfigurationMode() const {
+    return settings_->cfgRead != 0;
+}
+
+std::wstring DataStore::ResolvePath(std::wstring_view baseDir, std::wstring_view target) const {
+    const std::wstring native = ToNativeSeparators(target);
+    std::wstring path;
+    if (native.starts_with(L'/')) {
+        path = settings_->dataPath + native.substr(1);
+    } else {
+        path = (baseDir.empty() ? currentDir_ : ToNativeSeparators(baseDir)) + native;
+    }
+    return FindPathIgnoringCase(path);
+}
+
+int DataStore::ScanDirectory(std::wstring_view dir) {
+    std::vector<CatalogueEntry> found;
+    std::error_code ec;
+    fs::directory_iterator it(fs::path(wtext::WideToUtf8(dir)), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::wstring name = wtext::Utf8ToWide(it->path().filename().string());
+        if (name.starts_with(L'.')) {
+            continue;  // hidden, and "." / ".."
+        }
+        std::error_code typeError;
+        if (it->is_directory(typeError)) {
+            CatalogueEntry entry{name, std::wstring(kNodeMarker) + name, L"", EntryKind::Node};
+            found.push_back(std::move(entry));
+        } else if (IsTimetableName(name)) {
+            found.push_back(CatalogueEntry{name, name, L"", EntryKind::Plain});
+        }
+    }
+    if (found.empty()) {
+        return 0;
+    }
+    std::sort(found.begin(), found.end(), [](const CatalogueEntry& a, const CatalogueEntry& b) {
+        return NameLessIgnoringCase(a.target, b.target);
+    });
+    entries_ = std::move(found);
+    return static_cast<int>(entries_.size());
+}
+
+std::wstring DataStore::LevelDirectory(std::wstring_view path) const {
+    if (path.ends_with(L'/')) {
+        return std::wstring(path);
+    }
+    std::error_code ec;
+    const fs::file_status status = fs::status(fs::path(wtext::WideToUtf8(path)), ec);
+    if (ec || !fs::exists(status)) {
+        return L"";
+    }
+    if (fs::is_directory(status)) {
+        return std::wstring(path) + L'/';
+    }
+    const std::size_t slash = path.rfind(L'/');
+    return slash == std::wstring_view::npos ? L"" : std::wstring(path.substr(0, slash + 1));
+}
+
+int DataStore::LoadNode(std::wstring_view path, const CatalogueEntry* entered) {
+    const std::wstring dir = LevelDirectory(path);
+    int count = 0;
+    if (ConfigurationMode()) {
+        // A fresh list, so that a file that fails half way never replaces the level shown.
+        std::vector<CatalogueEntry> parsed;
+        count = ParseRouteConfig(path, parsed, holidays);
+        if (count > 0) {
+            entries_ = std::move(parsed);
+        }
+    } else if (!dir.empty()) {
+        count = ScanDirectory(dir);
+    }
+    if (count <= 0) {
+        return count;
+    }
+    if (entered == nullptr) {
+        if (!navStack_.empty()) {
+            navStack_.pop_back();
+        }
+    } else {
+        CatalogueEntry entry = *entered;
+        entry.baseDir = currentDir_;
+        navStack_.push_back(std::move(entry));
+    }
+    // A configuration file the lookup could not place keeps the directory it was reached from.
+    if (!dir.empty()) {
+        currentDir_ = WithTrailingSeparator(dir);
+    }
+    return count;
+}
+
+int DataStore::PickDefaultEntry(Moment now) const {
+    const int t = now.Hour() * 100 + now.Minute();
+    const bool morning = settings_->dayChgHour * 100 <= t && t <= 1159;
+    int chosen = -1;
+    bool halfDayTaken = false;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const int index = static_cast<int>(i);
+        switch (entries_[i].kind) {
+            case EntryKind::Plain:
+                if (chosen < 0) {
+                    chosen = index;
+                }
+                break;
+            case EntryKind::Preferred:
+                if (!halfDayTaken) {
+                    chosen = index;
+                }
+                break;
+            case EntryKind::Morning:
+            case EntryKind::Afternoon:
+                if (!halfDayTaken && morning == (entries_[i].kind == EntryKind::Morning)) {
+                    chosen = index;
+                    halfDayTaken = true;
+                }
+                break;
+            case EntryKind::Node:
+                break;
+        }
+    }
+    return chosen;
+}
+
+CatalogueEntry DataStore::RootEntry() const {
+    if (ConfigurationMode()) {
+        return CatalogueEntry{std::wstring(kRootConfig), std::wstring(kRootConfigCaption), L"",
+                              EntryKind::Node};
+    }
+    return CatalogueEntry{L"", std::wstring(kRootDirectoryCaption), L"", EntryKind::Node};
+}
+
+LevelLoad DataStore::EnterLevel(const std::optional<CatalogueEntry>& entry, bool up, Moment now) {
+    const CatalogueEntry level = entry ? *entry : RootEntry();
+    LevelLoad result;
+    result.path = ResolvePath(level.baseDir, level.target);
+    result.count = LoadNode(result.path, up ? nullptr : &level);
+    if (result.ok()) {
+        result.defaultIndex = PickDefaultEntry(now);
+    }
+    return result;
+}
+
+std::optional<CatalogueEntry> DataStore::EntryForChoice(int index) const {
+    if (index == -1) {
+        if (navStack_.size() >= 2) {
+            return navStack_[navStack_.size() - 2];
+        }
+        return std::nullopt;
+    }
+    if (index >= 0 && static_cast<std::size_t>(index) < entries_.size()) {
+        return entries_[static_cast<std::size_t>(index)];
+    }
+    return std::nullopt;
+}

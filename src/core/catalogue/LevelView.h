@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class DataStore;
+
+inline constexpr int kTableMenuParentId = 33000;
+inline constexpr int kTableMenuFirstEntryId = 33001;
+inline constexpr int kTableMenuMaxEntries = 63;
+
+// One combo box item: its caption and its data, the entry index or -1 for the parent level.
+struct LevelComboItem {
+    std::wstring caption;
+    int data = 0;
+
+    bool operator==(const LevelComboItem&) const = default;
+};
+
+// One item of the timetable menu.
+struct LevelMenuItem {
+    int id = 0;
+    std::wstring caption;
+
+    bool operator==(const LevelMenuItem&) const = default;
+};
+
+// What the combo box and the timetable menu show for the level in a DataStore, so the window
+// only copies it.
+struct LevelView {
+    std::vector<LevelComboItem> combo;
+    std::vector<LevelMenuItem> menu;
+    int defaultComboIndex = -1;  // the combo item of the default entry, -1 for none
+
+    // The highest menu id in use, 33000 when the menu holds no catalogue item.
+    int LastMenuId() const { return menu.empty() ? kTableMenuParentId : menu.back().id; }
+};
+
+// `defaultIndex` is the entry index PickDefaultEntry gave, or -1.
+LevelView BuildLevelView(const DataStore& store, int defaultIndex);

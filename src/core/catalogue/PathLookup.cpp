@@ -1,0 +1,102 @@
+#include "catalogue/PathLookup.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "util/WideText.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path ToFsPath(std::wstring_view path) {
+    return fs::path(wtext::WideToUtf8(path));
+}
+
+// The entry of `dir` whose name equals `name` without regard to case, or empty.
+std::wstring FindNameIgnoringCase(const std::wstring& dir, std::wstring_view name) {
+    const std::wstring wanted = wtext::ToUpper(name);
+    std::error_code ec;
+    fs::directory_iterator it(ToFsPath(dir.empty() ? L"." : dir), ec);
+    std::wstring found;
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::wstring candidate = wtext::Utf8ToWide(it->path().filename().string());
+        // Several names may differ only in case; take the first in name order so the choice
+        // does not depend on the directory's internal order.
+        if (wtext::ToUpper(candidate) == wanted && (found.empty() || candidate < found)) {
+            found = candidate;
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+std::wstring ToNativeSeparators(std::wstring_view path) {
+    std::wstring result(path);
+    std::replace(result.begin(), result.end(), L'\\', L'/');
+    return result;
+}
+
+bool PathExists(std::wstring_view path) {
+    if (path.empty()) {
+        return false;
+    }
+    std::error_code ec;
+    const fs::file_status status = fs::status(ToFsPath(path), ec);
+    if (ec || !fs::exists(status)) {
+        return false;
+    }
+    return !path.ends_with(L'/') || fs::is_directory(status);
+}
+
+std::wstring FindPathIgnoringCase(std::wstring_view path) {
+    if (path.empty() || PathExists(path)) {
+        return std::wstring(path);
+    }
+    std::wstring resolved;
+    std::size_t pos = 0;
+    if (path.front() == L'/') {
+        resolved = L"/";
+        pos = 1;
+    }
+    while (pos < path.size()) {
+        std::size_t end = path.find(L'/', pos);
+        if (end == std::wstring_view::npos) {
+            end = path.size();
+        }
+        const std::wstring_view component = path.substr(pos, end - pos);
+        if (!component.empty()) {
+            std::wstring candidate = resolved + std::wstring(component);
+            if (component != L"." && component != L".." && !PathExists(candidate)) {
+                const std::wstring name = FindNameIgnoringCase(resolved, component);
+                if (name.empty()) {
+                    return std::wstring(path);
+                }
+                candidate = resolved + name;
+            }
+            resolved = std::move(candidate);
+        }
+        if (end < path.size()) {
+            resolved += L'/';
+        }
+        pos = end + 1;
+    }
+    return resolved;
+}
+
+bool NameLessIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const wchar_t ua = wtext::ToUpper(a[i]);
+        const wchar_t ub = wtext::ToUpper(b[i]);
+        if (ua != ub) {
+            return ua < ub;
+        }
+    }
+    if (a.size() != b.size()) {
+        return a.size() < b.size();
+    }
+    return a < b;
+}

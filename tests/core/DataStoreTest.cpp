@@ -1,0 +1,265 @@
+#include "catalogue/DataStore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+#include "catalogue/CatalogueMessages.h"
+#include "catalogue/LevelView.h"
+#include "settings/AppSettings.h"
+
+namespace {
+
+class DataStoreTest : public ::testing::Test {
+protected:
+    DataStoreTest() {
+        settings.saveOnDestruction = false;
+        settings.filePath = dir.File(L"Kovaris.ini");
+        settings.dataPath = dir.Root();
+        settings.dayChgHour = 3;
+    }
+
+    void Touch(const std::wstring& name) { WriteBytes(dir.File(name), ""); }
+    void Config(const std::wstring& name, const std::wstring& text) {
+        WriteSJisFile(dir.File(name), text);
+    }
+    std::vector<std::wstring> Targets(const DataStore& store) const {
+        std::vector<std::wstring> targets;
+        for (const auto& e : store.entries()) {
+            targets.push_back(e.target);
+        }
+        return targets;
+    }
+
+    TempDir dir;
+    AppSettings settings;
+};
+
+Moment At(int hour, int minute) {
+    return Moment::FromFields(2026, 12, 8, hour, minute, 0);
+}
+
+TEST_F(DataStoreTest, ResolvePathRules) {
+    Touch(L"Lines/East/Up.TBL");
+    DataStore store(settings);
+    const std::wstring root = dir.Root();
+    struct Case {
+        const wchar_t* base;
+        const wchar_t* target;
+        std::wstring expected;
+    };
+    const std::vector<Case> cases = {
+        {L"", L"a.tbl", root + L"a.tbl"},
+        {L"/elsewhere/", L"a.tbl", L"/elsewhere/a.tbl"},
+        {L"/elsewhere/", L"\\a.tbl", root + L"a.tbl"},
+        {L"/elsewhere/", L"/a.tbl", root + L"a.tbl"},
+        {L"", L"Lines\\East\\Up.TBL", root + L"Lines/East/Up.TBL"},
+        {L"", L"lines\\EAST\\up.tbl", root + L"Lines/East/Up.TBL"},
+        {L"", L"LINES/east/", root + L"Lines/East/"},
+        {L"", L"lines/west/up.tbl", root + L"lines/west/up.tbl"},  // missing: as written
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(store.ResolvePath(c.base, c.target), c.expected) << c.base << " " << c.target;
+    }
+}
+
+TEST_F(DataStoreTest, ScanOffersSubdirectoriesAndTimetablesSortedWithoutCase) {
+    for (const wchar_t* name :
+         {L"b.TBL", L"A.tbl", L"c.Tbl", L"x.tbl.bak", L"readme.txt", L".hidden.TBL", L"tbl",
+          L"sub2/x.TBL", L"Sub1/y.TBL", L".git/z.TBL"}) {
+        Touch(name);
+    }
+    DataStore store(settings);
+    ASSERT_EQ(store.ScanDirectory(dir.Root()), 5);
+    EXPECT_EQ(Targets(store),
+              (std::vector<std::wstring>{L"A.tbl", L"b.TBL", L"c.Tbl", L"Sub1", L"sub2"}));
+    EXPECT_EQ(store.entries()[3].kind, EntryKind::Node);
+    EXPECT_EQ(store.entries()[3].caption, L"＞ Sub1");
+    EXPECT_EQ(store.entries()[0].kind, EntryKind::Plain);
+    EXPECT_EQ(store.entries()[0].caption, L"A.tbl");
+
+    // A directory with nothing to offer leaves the list shown.
+    Touch(L"empty/readme.txt");
+    EXPECT_EQ(store.ScanDirectory(dir.File(L"empty/")), 0);
+    EXPECT_EQ(store.ScanDirectory(dir.File(L"missing/")), 0);
+    EXPECT_EQ(store.entries().size(), 5u);
+}
+
+TEST_F(DataStoreTest, ScanOfTenThousandFiles) {
+    for (int i = 0; i < 10000; ++i) {
+        Touch(L"big/" + std::to_wstring(i) + (i % 2 ? L".TBL" : L".dat"));
+    }
+    DataStore store(settings);
+    EXPECT_EQ(store.ScanDirectory(dir.File(L"big/")), 5000);
+}
+
+TEST_F(DataStoreTest, DefaultEntryByHalfDay) {
+    struct Case {
+        const char* name;
+        std::vector<EntryKind> kinds;
+        int hour;
+        int minute;
+        int expected;
+    };
+    using K = EntryKind;
+    const std::vector<K> all = {K::Node,    K::Plain,     K::Preferred,
+                                K::Morning, K::Afternoon, K::Preferred};
+    const std::vector<Case> cases = {
+        {"11:59 is morning", all, 11, 59, 3},
+        {"12:00 is afternoon", all, 12, 0, 4},
+        {"02:30 before the day change is afternoon", all, 2, 30, 4},
+        {"03:00 is morning", all, 3, 0, 3},
+        {"last preferred without half-day entries",
+         {K::Plain, K::Preferred, K::Preferred},
+         9,
+         0,
+         2},
+        {"afternoon entry does not serve the morning",
+         {K::Plain, K::Afternoon, K::Preferred},
+         9,
+         0,
+         2},
+        {"preferred after the taken half-day is ignored", {K::Morning, K::Preferred}, 9, 0, 0},
+        {"first plain", {K::Node, K::Plain, K::Plain}, 9, 0, 1},
+        {"first morning wins", {K::Morning, K::Morning}, 9, 0, 0},
+        {"nodes only", {K::Node, K::Node}, 9, 0, -1},
+    };
+    for (const Case& c : cases) {
+        std::wstring text;
+        for (K kind : c.kinds) {
+            const wchar_t* prefix = kind == K::Node        ? L"/"
+                                    : kind == K::Morning   ? L"A>"
+                                    : kind == K::Afternoon ? L"P>"
+                                    : kind == K::Preferred ? L">"
+                                                           : L"";
+            text += std::wstring(prefix) + L"x.tbl\n";
+        }
+        settings.cfgRead = 1;
+        Config(L"vekt.cfg", text);
+        DataStore store(settings);
+        ASSERT_TRUE(store.EnterLevel(std::nullopt, false, At(c.hour, c.minute)).ok()) << c.name;
+        EXPECT_EQ(store.PickDefaultEntry(At(c.hour, c.minute)), c.expected) << c.name;
+    }
+    settings.dayChgHour = 12;
+    Config(L"vekt.cfg", L"A>m.tbl\nP>a.tbl\n");
+    DataStore store(settings);
+    ASSERT_TRUE(store.EnterLevel(std::nullopt, false, At(11, 0)).ok());
+    EXPECT_EQ(store.PickDefaultEntry(At(11, 0)), 1) << "a day change at noon leaves no morning";
+}
+
+TEST_F(DataStoreTest, DownTwoLevelsAndUpTwice) {
+    settings.cfgRead = 1;
+    Config(L"vekt.cfg", L"/lines/lines.cfg:Lines\nroot.tbl\n");
+    Config(L"lines/lines.cfg", L"/east/east.cfg:East\nl.tbl\n");
+    Config(L"lines/east/east.cfg", L"e.tbl\n\\root.tbl\n");
+    DataStore store(settings);
+    const Moment now = At(9, 0);
+    ASSERT_TRUE(store.EnterLevel(std::nullopt, false, now).ok());
+    EXPECT_EQ(store.currentDir(), dir.Root());
+    EXPECT_EQ(BuildLevelView(store, -1).combo.size(), 2u);
+
+    ASSERT_TRUE(store.EnterLevel(store.EntryForChoice(0), false, now).ok());
+    EXPECT_EQ(store.currentDir(), dir.File(L"lines/"));
+    ASSERT_TRUE(store.EnterLevel(store.EntryForChoice(0), false, now).ok());
+    EXPECT_EQ(store.currentDir(), dir.File(L"lines/east/"));
+    ASSERT_EQ(store.navStack().size(), 3u);
+    // A leading backslash in a sub-level still means the data root.
+    EXPECT_EQ(store.ResolvePath(store.entries()[1].baseDir, store.entries()[1].target),
+              dir.File(L"root.tbl"));
+    const LevelView deep = BuildLevelView(store, 0);
+    EXPECT_EQ(deep.combo.front(), (LevelComboItem{L"＞ Lines", -1}));
+    EXPECT_EQ(deep.menu.front(), (LevelMenuItem{kTableMenuParentId, L"＞ Lines"}));
+    EXPECT_EQ(deep.defaultComboIndex, 1);
+
+    ASSERT_TRUE(store.EnterLevel(store.EntryForChoice(-1), true, now).ok());
+    EXPECT_EQ(store.currentDir(), dir.File(L"lines/"));
+    EXPECT_EQ(BuildLevelView(store, -1).combo.front().caption, L"＞ ルート(vekt.cfg)");
+    ASSERT_TRUE(store.EnterLevel(store.EntryForChoice(-1), true, now).ok());
+    EXPECT_EQ(store.navStack().size(), 1u);
+    EXPECT_EQ(store.currentDir(), dir.Root());
+    EXPECT_FALSE(store.EntryForChoice(-1).has_value());
+    const LevelView root = BuildLevelView(store, 1);
+    EXPECT_EQ(root.combo.front(), (LevelComboItem{L"＞ Lines", 0}));
+    EXPECT_EQ(root.defaultComboIndex, 1);
+}
+
+TEST_F(DataStoreTest, DirectoryModeNavigation) {
+    Touch(L"b.TBL");
+    Touch(L"sub/deeper/d.tbl");
+    DataStore store(settings);
+    const LevelLoad root = store.EnterLevel(std::nullopt, false, At(9, 0));
+    ASSERT_EQ(root.count, 2);
+    EXPECT_EQ(root.defaultIndex, 0);
+    EXPECT_EQ(store.navStack().front().caption, L"＞ ルート");
+    // A level of subdirectories only has no default.
+    const LevelLoad sub = store.EnterLevel(store.EntryForChoice(1), false, At(9, 0));
+    ASSERT_EQ(sub.count, 1);
+    EXPECT_EQ(sub.defaultIndex, -1);
+    ASSERT_TRUE(store.EnterLevel(store.EntryForChoice(-1), true, At(9, 0)).ok());
+    EXPECT_EQ(Targets(store), (std::vector<std::wstring>{L"b.TBL", L"sub"}));
+}
+
+TEST_F(DataStoreTest, ConfigurationNamingItselfGoesOneLevelPerStep) {
+    settings.cfgRead = 1;
+    Config(L"vekt.cfg", L"/vekt.cfg:Again\nx.tbl\n");
+    DataStore store(settings);
+    ASSERT_TRUE(store.EnterLevel(std::nullopt, false, At(9, 0)).ok());
+    for (std::size_t depth = 2; depth <= 5; ++depth) {
+        ASSERT_TRUE(store.EnterLevel(store.EntryForChoice(0), false, At(9, 0)).ok());
+        EXPECT_EQ(store.navStack().size(), depth);
+    }
+}
+
+TEST_F(DataStoreTest, FailedLoadKeepsTheLevelShown) {
+    settings.cfgRead = 1;
+    Config(L"vekt.cfg", L"/empty.cfg:Empty\n/missing.cfg:Missing\nx.tbl\n");
+    Config(L"empty.cfg", L"; only a comment\n[HOL]\n1/1:元日\n");
+    DataStore store(settings);
+    ASSERT_TRUE(store.EnterLevel(std::nullopt, false, At(9, 0)).ok());
+    for (int choice : {0, 1}) {
+        const LevelLoad load = store.EnterLevel(store.EntryForChoice(choice), false, At(9, 0));
+        EXPECT_FALSE(load.ok()) << choice;
+        EXPECT_EQ(store.entries().size(), 3u) << choice;
+        EXPECT_EQ(store.navStack().size(), 1u) << choice;
+        EXPECT_EQ(store.currentDir(), dir.Root()) << choice;
+    }
+    EXPECT_EQ(LevelLoadFailedMessage(true, dir.File(L"missing.cfg")),
+              L"環境ファイルの読み込みに失敗しました\n" + dir.File(L"missing.cfg"));
+}
+
+TEST_F(DataStoreTest, MissingRootGivesTheModesMessage) {
+    settings.cfgRead = 1;
+    DataStore store(settings);
+    const LevelLoad config = store.EnterLevel(std::nullopt, false, At(9, 0));
+    EXPECT_FALSE(config.ok());
+    EXPECT_EQ(config.path, dir.File(L"vekt.cfg"));
+    settings.cfgRead = 0;
+    const LevelLoad scan = store.EnterLevel(std::nullopt, false, At(9, 0));
+    EXPECT_FALSE(scan.ok());
+    EXPECT_EQ(LevelLoadFailedMessage(false, scan.path),
+              L"ディレクトリ下にTBLファイルがありません\n" + dir.Root());
+}
+
+TEST_F(DataStoreTest, SeventyEntriesGiveSixtyThreeMenuItems) {
+    settings.cfgRead = 1;
+    std::wstring text;
+    for (int i = 0; i < 70; ++i) {
+        text += L"t" + std::to_wstring(i) + L".tbl\n";
+    }
+    Config(L"vekt.cfg", text);
+    DataStore store(settings);
+    ASSERT_EQ(store.EnterLevel(std::nullopt, false, At(9, 0)).count, 70);
+    const LevelView view = BuildLevelView(store, 69);
+    EXPECT_EQ(view.combo.size(), 70u);
+    EXPECT_EQ(view.combo.back().data, 69);
+    ASSERT_EQ(view.menu.size(), 63u);
+    EXPECT_EQ(view.menu.front().id, 33001);
+    EXPECT_EQ(view.LastMenuId(), 33063);
+    EXPECT_EQ(view.defaultComboIndex, 69);
+    EXPECT_FALSE(store.EntryForChoice(70).has_value());
+    EXPECT_FALSE(store.EntryForChoice(-2).has_value());
+}
+
+}  // namespace
