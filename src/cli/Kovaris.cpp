@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "CatalogueCommand.h"
 #include "DumpCommand.h"
 
 int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -12,6 +13,7 @@ int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostrea
     int status = 0;
     // Each command adds itself here.
     AddDumpCommand(app, out, err, status);
+    AddCatalogueCommand(app, out, err, status);
 
     try {
         app.parse(argc, argv);

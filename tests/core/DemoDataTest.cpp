@@ -21,7 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::wstring DemoRoot() { return wtext::Utf8ToWide(KOVARIS_DEMO_DATA) + L"/"; }
+std::wstring DemoRoot() {
+    return wtext::Utf8ToWide(KOVARIS_DEMO_DATA) + L"/";
+}
 
 std::vector<std::wstring> Lines(const std::wstring& path) {
     CSJisFile file;
@@ -52,7 +54,9 @@ std::vector<std::wstring> Words(std::wstring_view text) {
     return words;
 }
 
-int Number(std::wstring_view text) { return wtext::LeadingInt(text); }
+int Number(std::wstring_view text) {
+    return wtext::LeadingInt(text);
+}
 
 std::vector<std::wstring> DemoFiles(const std::wstring& extension) {
     std::vector<std::wstring> files;
@@ -176,8 +180,8 @@ TEST_F(DemoDataTest, EveryTimetableLineIsLoaded) {
             // Every transfer leads somewhere that exists.
             if (!e.target.empty()) {
                 const bool level = e.target.starts_with(L'/');
-                EXPECT_TRUE(PathExists(store.ResolvePath(
-                    loaded.folder, level ? e.target.substr(1) : e.target)))
+                EXPECT_TRUE(PathExists(
+                    store.ResolvePath(loaded.folder, level ? e.target.substr(1) : e.target)))
                     << wtext::WideToUtf8(e.target);
             }
         }
@@ -261,8 +265,9 @@ TEST_F(DemoDataTest, EveryHolidayAndColourLineIsLoaded) {
         const std::size_t c2 = values.find(L',', c1 + 1);
         const auto colour = colours.Find(line.substr(0, eq));
         ASSERT_TRUE(colour.has_value()) << wtext::WideToUtf8(line);
-        EXPECT_EQ(*colour, static_cast<ColorRef>(Number(values) + 256 * Number(values.substr(c1 + 1)) +
-                                                 65536 * Number(values.substr(c2 + 1))));
+        EXPECT_EQ(*colour,
+                  static_cast<ColorRef>(Number(values) + 256 * Number(values.substr(c1 + 1)) +
+                                        65536 * Number(values.substr(c2 + 1))));
     }
 }
 
