@@ -25,10 +25,6 @@ std::wstring WithTrailingSeparator(std::wstring dir) {
     return dir;
 }
 
-bool IsTimetableName(std::wstring_view name) {
-    return wtext::ToUpper(name).ends_with(kTimetableExtension);
-}
-
 }  // namespace
 
 DataStore::DataStore(const AppSettings& settings)
@@ -50,29 +46,36 @@ std::wstring DataStore::ResolvePath(std::wstring_view baseDir, std::wstring_view
 }
 
 int DataStore::ScanDirectory(std::wstring_view dir) {
-    std::vector<CatalogueEntry> found;
+    // Entries with their upper-case names, computed once for the test and the sort.
+    std::vector<std::pair<std::wstring, CatalogueEntry>> found;
     std::error_code ec;
     fs::directory_iterator it(fs::path(wtext::WideToUtf8(dir)), ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::wstring name = wtext::Utf8ToWide(it->path().filename().string());
+        std::wstring name = wtext::Utf8ToWide(it->path().filename().native());
         if (name.starts_with(L'.')) {
             continue;  // hidden, and "." / ".."
         }
+        std::wstring upper = wtext::ToUpper(name);
         std::error_code typeError;
         if (it->is_directory(typeError)) {
-            CatalogueEntry entry{name, std::wstring(kNodeMarker) + name, L"", EntryKind::Node};
-            found.push_back(std::move(entry));
-        } else if (IsTimetableName(name)) {
-            found.push_back(CatalogueEntry{name, name, L"", EntryKind::Plain});
+            std::wstring caption = std::wstring(kNodeMarker) + name;
+            found.emplace_back(std::move(upper), CatalogueEntry{std::move(name), std::move(caption),
+                                                                L"", EntryKind::Node});
+        } else if (upper.ends_with(kTimetableExtension)) {
+            found.emplace_back(std::move(upper), CatalogueEntry{name, name, L"", EntryKind::Plain});
         }
     }
     if (found.empty()) {
         return 0;
     }
-    std::sort(found.begin(), found.end(), [](const CatalogueEntry& a, const CatalogueEntry& b) {
-        return NameLessIgnoringCase(a.target, b.target);
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.target < b.second.target;
     });
-    entries_ = std::move(found);
+    entries_.clear();
+    entries_.reserve(found.size());
+    for (auto& item : found) {
+        entries_.push_back(std::move(item.second));
+    }
     return static_cast<int>(entries_.size());
 }
 

@@ -85,18 +85,3 @@ std::wstring FindPathIgnoringCase(std::wstring_view path) {
     }
     return resolved;
 }
-
-bool NameLessIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const wchar_t ua = wtext::ToUpper(a[i]);
-        const wchar_t ub = wtext::ToUpper(b[i]);
-        if (ua != ub) {
-            return ua < ub;
-        }
-    }
-    if (a.size() != b.size()) {
-        return a.size() < b.size();
-    }
-    return a < b;
-}

@@ -14,7 +14,3 @@ bool PathExists(std::wstring_view path);
 // `path` as it exists on disk when only the case of some components differs; otherwise `path`
 // unchanged. Components are matched one by one, so "DATA/Line/x.TBL" finds "data/line/X.tbl".
 std::wstring FindPathIgnoringCase(std::wstring_view path);
-
-// Case-insensitive ordering for names as users of the data know them (ASCII and fullwidth
-// letters folded), ties broken by the exact text so the order is total.
-bool NameLessIgnoringCase(std::wstring_view a, std::wstring_view b);
