@@ -230,7 +230,8 @@ TEST_F(DemoDataTest, EveryRouteConfigurationLineIsAnEntryThatExists) {
 }
 
 TEST_F(DemoDataTest, EveryHolidayAndColourLineIsLoaded) {
-    LoadHolidays(DemoRoot(), holidays);
+    DataStore store(settings);
+    store.LoadTables();
     bool inSection = false;
     std::size_t holidayLines = 0;
     for (const std::wstring& line : Lines(DemoRoot() + L"Holiday.dat")) {
@@ -246,24 +247,23 @@ TEST_F(DemoDataTest, EveryHolidayAndColourLineIsLoaded) {
         const std::size_t colon = line.find(L':');
         const int month = Number(line);
         const int day = Number(line.substr(slash + 1));
-        const std::wstring* name = holidays.FindHoliday(month, day);
+        const std::wstring* name = store.holidays.FindHoliday(month, day);
         ASSERT_NE(name, nullptr) << wtext::WideToUtf8(line);
         EXPECT_EQ(*name, line.substr(colon + 1));
     }
     EXPECT_EQ(holidayLines, 35u);
-    EXPECT_NE(holidays.FindHoliday(5, 6), nullptr) << "substitute holiday 2026";
-    EXPECT_NE(holidays.FindHoliday(9, 22), nullptr) << "bridge holiday 2026";
-    EXPECT_NE(holidays.FindHoliday(3, 22), nullptr) << "substitute holiday 2027";
+    EXPECT_NE(store.holidays.FindHoliday(5, 6), nullptr) << "substitute holiday 2026";
+    EXPECT_NE(store.holidays.FindHoliday(9, 22), nullptr) << "bridge holiday 2026";
+    EXPECT_NE(store.holidays.FindHoliday(3, 22), nullptr) << "substitute holiday 2027";
 
-    colours.Load(DemoRoot() + L"color.ini");
     const auto lines = Lines(DemoRoot() + L"color.ini");
-    EXPECT_EQ(colours.Entries().size(), lines.size());
+    EXPECT_EQ(store.colours.Entries().size(), lines.size());
     for (const std::wstring& line : lines) {
         const std::size_t eq = line.find(L'=');
         const std::wstring values = line.substr(eq + 1);
         const std::size_t c1 = values.find(L',');
         const std::size_t c2 = values.find(L',', c1 + 1);
-        const auto colour = colours.Find(line.substr(0, eq));
+        const auto colour = store.colours.Find(line.substr(0, eq));
         ASSERT_TRUE(colour.has_value()) << wtext::WideToUtf8(line);
         EXPECT_EQ(*colour,
                   static_cast<ColorRef>(Number(values) + 256 * Number(values.substr(c1 + 1)) +

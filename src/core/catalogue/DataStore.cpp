@@ -30,6 +30,11 @@ std::wstring WithTrailingSeparator(std::wstring dir) {
 DataStore::DataStore(const AppSettings& settings)
     : settings_(&settings), currentDir_(settings.dataPath) {}
 
+void DataStore::LoadTables() {
+    colours.Load(settings_->dataPath + L"color.ini");
+    LoadHolidays(settings_->dataPath, holidays);
+}
+
 bool DataStore::ConfigurationMode() const {
     return settings_->cfgRead != 0;
 }

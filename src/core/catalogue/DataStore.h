@@ -30,6 +30,9 @@ public:
     // `settings` must outlive the store; the current directory starts at its data path.
     explicit DataStore(const AppSettings& settings);
 
+    // Reads "color.ini" and "Holiday.dat" of the data root; missing files leave them empty.
+    void LoadTables();
+
     // The full path of `target`: a leading separator means the data root, otherwise `baseDir`
     // (or the current directory when it is empty). A path that does not exist is looked up
     // again without regard to case.
