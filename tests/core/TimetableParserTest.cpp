@@ -10,6 +10,7 @@
 #include "TestFiles.h"
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
+#include "timetable/CSJisFile.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
 
@@ -254,6 +255,36 @@ TEST_F(TimetableParserTest, LineEndsOfEveryKind) {
     };
     for (const std::string& bytes : files) {
         EXPECT_EQ(SectionsText(LoadBytes(bytes)), L"2|||5=0,6=1,|301,362,") << bytes;
+    }
+}
+
+// The parser splits lines itself; whatever mix of line ends a file has, it must see the lines
+// the shared line reader sees, also across the reader's 1024-byte blocks.
+TEST_F(TimetableParserTest, SplitsLinesAsTheLineReaderDoes) {
+    const std::vector<std::string> ends = {"\r\n", "\n\r", "\r", "\n", "\xFF", "\r\r\n", "\xFF\n"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes = "[MON]\n";
+        for (int k = 0; k < 400; ++k) {
+            bytes += "5 " + std::to_string(random() % 60) + ends[random() % ends.size()];
+        }
+        const std::wstring path = dir_.File(L"t.tbl");
+        WriteBytes(path, bytes);
+
+        CSJisFile file;
+        ASSERT_TRUE(file.Open(path, CSJisFile::Mode::Read));
+        std::wstring line;
+        std::wstring departures;
+        int hourLines = 0;
+        while (file.ReadString(line)) {
+            if (line.starts_with(L"5 ")) {
+                departures += std::to_wstring(300 + std::stoi(line.substr(2))) + L",";
+                ++hourLines;
+            }
+        }
+        EXPECT_EQ(SectionsText(LoadFile(path, 2)),
+                  L"2|||5=" + std::to_wstring(hourLines - 1) + L",|" + departures)
+            << round;
     }
 }
 

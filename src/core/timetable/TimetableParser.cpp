@@ -1,5 +1,6 @@
 #include "timetable/TimetableParser.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -21,6 +22,15 @@ constexpr std::size_t kMarksLimit = 15;
 constexpr std::size_t kMaxSectionDepartures = std::numeric_limits<std::int16_t>::max();
 constexpr std::uint8_t kWeekdaysMask = 0x7F;
 
+// Printable ASCII, the bulk of every line, is never white space; the rest asks the full set.
+bool IsSpace(wchar_t c) {
+    return (c <= 0x20 || c >= 0x7F) && wtext::IsSpace(c);
+}
+
+bool IsAsciiDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
 std::wstring_view Cut(std::wstring_view s, std::size_t limit) {
     return s.substr(0, limit);
 }
@@ -36,11 +46,11 @@ bool FitsInt16(long long value) {
 
 // The next white-space separated word from `pos`, as a "%s" scan reads it.
 std::wstring_view NextWord(std::wstring_view s, std::size_t& pos) {
-    while (pos < s.size() && wtext::IsSpace(s[pos])) {
+    while (pos < s.size() && IsSpace(s[pos])) {
         ++pos;
     }
     const std::size_t start = pos;
-    while (pos < s.size() && !wtext::IsSpace(s[pos])) {
+    while (pos < s.size() && !IsSpace(s[pos])) {
         ++pos;
     }
     return s.substr(start, pos - start);
@@ -49,16 +59,28 @@ std::wstring_view NextWord(std::wstring_view s, std::size_t& pos) {
 // Tokens of an arrival or hour line end at a space; the white space after that space is skipped.
 std::wstring_view NextToken(std::wstring_view s, std::size_t& pos) {
     const std::size_t start = pos;
-    const std::size_t space = s.find(L' ', start);
-    if (space == std::wstring_view::npos) {
-        pos = s.size();
-        return s.substr(start);
-    }
-    pos = space + 1;
-    while (pos < s.size() && wtext::IsSpace(s[pos])) {
+    while (pos < s.size() && s[pos] != L' ') {
         ++pos;
     }
-    return s.substr(start, space - start);
+    const std::size_t end = pos;
+    if (pos < s.size()) {
+        ++pos;
+        while (pos < s.size() && IsSpace(s[pos])) {
+            ++pos;
+        }
+    }
+    return s.substr(start, end - start);
+}
+
+// The value of the digits `s` starts with, held at a bound beyond any time of day: the scan of
+// every departure minute, kept simple because a large timetable has a hundred thousand.
+long long LeadingDigits(std::wstring_view s) {
+    constexpr long long kBound = 1'000'000'000;
+    long long value = 0;
+    for (std::size_t i = 0; i < s.size() && IsAsciiDigit(s[i]); ++i) {
+        value = std::min(value * 10 + (s[i] - L'0'), kBound);
+    }
+    return value;
 }
 
 int IntOrZero(std::wstring_view s) {
@@ -76,15 +98,13 @@ public:
         if (pos_ >= bytes_.size()) {
             return false;
         }
-        const std::size_t start = pos_;
-        while (pos_ < bytes_.size() && !IsLineEnd(Byte(pos_))) {
-            ++pos_;
-        }
-        Convert(bytes_.substr(start, pos_ - start), line);
+        const std::size_t end = LineEnd();
+        Convert(bytes_.substr(pos_, end - pos_), line);
+        pos_ = end;
         if (pos_ < bytes_.size()) {
-            const unsigned char end = Byte(pos_++);
-            const unsigned char partner = end == 0x0A ? 0x0D : end == 0x0D ? 0x0A : 0;
-            if (partner != 0 && pos_ < bytes_.size() && Byte(pos_) == partner) {
+            const char ending = bytes_[pos_++];
+            const char partner = ending == '\n' ? '\r' : ending == '\r' ? '\n' : '\0';
+            if (partner != '\0' && pos_ < bytes_.size() && bytes_[pos_] == partner) {
                 ++pos_;
             }
         }
@@ -92,23 +112,40 @@ public:
     }
 
 private:
-    static bool IsLineEnd(unsigned char b) { return b == 0x0A || b == 0x0D || b == 0xFF; }
-    unsigned char Byte(std::size_t i) const { return static_cast<unsigned char>(bytes_[i]); }
+    // The nearest of the three line-end bytes. Each one's next position is remembered until the
+    // reading passes it, so the whole file is searched once per kind with memchr.
+    std::size_t LineEnd() {
+        static constexpr char kEnds[] = {'\n', '\r', '\xFF'};
+        std::size_t end = bytes_.size();
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (nextEnd_[k] == kUnknown || nextEnd_[k] < pos_) {
+                const std::size_t found = bytes_.find(kEnds[k], pos_);
+                nextEnd_[k] = found == std::string_view::npos ? bytes_.size() : found;
+            }
+            end = std::min(end, nextEnd_[k]);
+        }
+        return end;
+    }
 
     // ASCII lines, the bulk of a timetable, are widened in place without a new allocation.
     static void Convert(std::string_view bytes, std::wstring& line) {
-        bytes = bytes.substr(0, bytes.find('\0'));
+        unsigned char seen = 0;
         for (char c : bytes) {
-            if (static_cast<unsigned char>(c) >= 0x80) {
-                line = ToWide(bytes);
-                return;
-            }
+            seen = static_cast<unsigned char>(seen | static_cast<unsigned char>(c));
         }
+        if (seen >= 0x80) {
+            line = ToWide(bytes);
+            return;
+        }
+        bytes = bytes.substr(0, bytes.find('\0'));
         line.assign(bytes.begin(), bytes.end());
     }
 
     std::string_view bytes_;
     std::size_t pos_ = 0;
+    // Unsearched yet: below any position.
+    static constexpr std::size_t kUnknown = std::string_view::npos;
+    std::size_t nextEnd_[3] = {kUnknown, kUnknown, kUnknown};
 };
 
 struct Content {
@@ -138,6 +175,7 @@ private:
     void HeaderLine(std::wstring_view line);
     void CaptionLine(std::wstring_view line);
     void HourLine(std::wstring_view line);
+    void ReserveDepartures(std::wstring_view tokens);
     void AddDeparture(std::wstring_view token, int hour);
     void CloseSection();
 
@@ -319,11 +357,23 @@ void ContentReader::HourLine(std::wstring_view line) {
         return;
     }
     std::size_t pos = space + 1;
-    while (pos < line.size() && wtext::IsSpace(line[pos])) {
+    while (pos < line.size() && IsSpace(line[pos])) {
         ++pos;
     }
+    ReserveDepartures(line.substr(pos));
     while (pos < line.size()) {
         AddDeparture(NextToken(line, pos), slot);
+    }
+}
+
+// Room for one departure per token, growing the list geometrically as appending one by one does.
+void ContentReader::ReserveDepartures(std::wstring_view tokens) {
+    std::vector<Departure>& departures = section_.departures;
+    const auto count = static_cast<std::size_t>(std::count(tokens.begin(), tokens.end(), L' ')) + 1;
+    const std::size_t needed = std::min(departures.size() + count, kMaxSectionDepartures);
+    if (needed > departures.capacity()) {
+        departures.reserve(
+            std::min(std::max(needed, 2 * departures.capacity()), kMaxSectionDepartures));
     }
 }
 
@@ -333,16 +383,21 @@ void ContentReader::AddDeparture(std::wstring_view token, int hour) {
     if (section_.departures.size() >= kMaxSectionDepartures) {
         return;
     }
-    const std::size_t digit = token.find_first_of(L"0123456789");
-    if (digit == std::wstring_view::npos) {
+    std::size_t digit = 0;
+    while (digit < token.size() && !IsAsciiDigit(token[digit])) {
+        ++digit;
+    }
+    if (digit == token.size()) {
         return;
     }
-    const long long time = IntOrZero(token.substr(digit)) + 60LL * hour;
+    const long long time = LeadingDigits(token.substr(digit)) + 60LL * hour;
     if (!FitsInt16(time)) {
         return;
     }
     Departure& departure = section_.departures.emplace_back();
-    departure.marks = Cut(token.substr(0, digit), kMarksLimit);
+    if (digit > 0) {
+        departure.marks = Cut(token.substr(0, digit), kMarksLimit);
+    }
     departure.time = static_cast<std::int16_t>(time);
 }
 
