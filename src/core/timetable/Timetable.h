@@ -70,7 +70,7 @@ struct RowInfo {
     int seconds = -1;   // to departure; -1 when not computed (rows above the previous departure)
     std::wstring note;  // mark names, each followed by one space
     ColorRef colour = 0;
-    int distance = 0;   // nextIndex - index
+    int distance = 0;  // nextIndex - index
 };
 
 // The names of the first two legend marks of a departure, with their colours (0 when none).
@@ -119,6 +119,11 @@ public:
     const HolidayCalendar& holidays() const { return *holidays_; }
 
 private:
+    void FillLabel(const DaySection& section, int index, std::wstring& label) const;
+    // Seconds from currentMoment to a departure at `departureTime`, negative once it has left.
+    int SecondsUntil(int departureTime) const;
+    void FillNote(std::wstring_view marks, RowInfo& row) const;
+
     const AppSettings* settings_;
     const ColorTable* colours_;
     const HolidayCalendar* holidays_;

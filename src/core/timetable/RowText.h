@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "timetable/Timetable.h"
+
+class AppSettings;
+
+// Which of the seven countdown formats a departure row shows.
+enum class CountdownFormat {
+    Gone = 0,            // left, and not the train that left last: blanks
+    Seconds = 1,         // under a minute to go
+    MinutesSeconds = 2,  // under `CountDown` minutes to go
+    Minutes = 3,         // under an hour to go
+    HoursMinutes = 4,    // an hour or more to go
+    LeftRecently = 5,    // the train that left last, under `CountDown` minutes ago
+    LeftMinutes = 6,     // the train that left last, longer ago
+};
+
+// The format for a row `seconds` before its departure (negative once it has left) at
+// `distance` rows below the next departure (1 is the train that left last).
+CountdownFormat ChooseCountdownFormat(int seconds, int distance, int countDown);
+
+// The countdown text; `shortTimeLeft` non-zero picks the compact set of formats.
+std::wstring CountdownText(int seconds, int distance, int countDown, int shortTimeLeft);
+void AppendCountdownText(std::wstring& out, int seconds, int distance, int countDown,
+                         int shortTimeLeft);
+
+// The text the departure list draws for a departure row, before its note: label, departure time
+// and countdown, ending in one space. `settings` gives `CountDown` and `ShortTimeLeft`.
+std::wstring RowText(const RowInfo& row, const AppSettings& settings);
+// The same into `out` (cleared first), keeping its capacity for the next row.
+void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& settings);
+
+// The text of a spare row after the last departure.
+std::wstring BlankRowText();
