@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "BoardCommand.h"
 #include "CatalogueCommand.h"
 #include "DumpCommand.h"
 
@@ -14,6 +15,7 @@ int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostrea
     // Each command adds itself here.
     AddDumpCommand(app, out, err, status);
     AddCatalogueCommand(app, out, err, status);
+    AddBoardCommand(app, out, err, status);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,363 @@
+#include "BoardCommand.h"
+
+#include <unistd.h>
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <ostream>
+#include <string_view>
+#include <thread>
+
+#include "settings/AppSettings.h"
+#include "timetable/Clock.h"
+#include "timetable/HolidayCalendar.h"
+#include "timetable/RowText.h"
+#include "timetable/Timetable.h"
+#include "util/IntFormat.h"
+#include "util/WideText.h"
+
+namespace {
+
+constexpr std::wstring_view kNoDepartures = L"本日の発車はありません";
+constexpr std::array<std::wstring_view, 8> kDayNames = {
+    L"日曜", L"月曜", L"火曜", L"水曜", L"木曜", L"金曜", L"土曜", L"祝日",
+};
+constexpr std::array<std::wstring_view, 7> kWeekdayShort = {L"日", L"月", L"火", L"水",
+                                                            L"木", L"金", L"土"};
+
+// Never a colour of the list: its high byte is set.
+constexpr ColorRef kNoColour = 0xFF000000;
+
+// "(月曜)", or "(祝日 元日)" for a named holiday.
+std::wstring DayTypeText(const Timetable& table) {
+    const DayType day = table.dayType;
+    if (day < 1 || day > static_cast<int>(kDayNames.size())) {
+        return L"(?)";
+    }
+    std::wstring text = L"(" + std::wstring(kDayNames[static_cast<std::size_t>(day - 1)]);
+    if (day == kHolidayDayType) {
+        // The holiday is the one of the timetable day, which begins at the day-change hour.
+        const MomentFields date =
+            table.currentMoment.PlusDays(-table.settings().dayChgHour / 24.0).Fields();
+        const std::wstring* name = table.holidays().FindHoliday(date.month, date.day);
+        if (name != nullptr && !name->empty()) {
+            text += L' ';
+            text += *name;
+        }
+    }
+    return text + L")";
+}
+
+// The row the list puts on top after a real-time refresh.
+int TopRow(const Timetable& table) {
+    if (table.settings().prevDisp != 0 && table.nextIndex >= 1) {
+        return table.nextIndex - 1;
+    }
+    return table.nextIndex;
+}
+
+std::optional<Moment> ParseMoment(const std::string& text) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    char separator = 0;
+    int used = 0;
+    const char* s = text.c_str();
+    const int full = std::sscanf(s, "%4d-%2d-%2d%c%2d:%2d:%2d%n", &year, &month, &day, &separator,
+                                 &hour, &minute, &second, &used);
+    if (full != 7 || static_cast<std::size_t>(used) != text.size()) {
+        second = 0;
+        used = 0;
+        const int noSeconds = std::sscanf(s, "%4d-%2d-%2d%c%2d:%2d%n", &year, &month, &day,
+                                          &separator, &hour, &minute, &used);
+        if (noSeconds != 6 || static_cast<std::size_t>(used) != text.size()) {
+            return std::nullopt;
+        }
+    }
+    if (separator != ' ' && separator != 'T') {
+        return std::nullopt;
+    }
+    const Moment moment = Moment::FromFields(year, month, day, hour, minute, second);
+    if (!moment.IsValid()) {
+        return std::nullopt;
+    }
+    return moment;
+}
+
+void WriteLine(std::ostream& out, const BoardLine& line, bool colours, bool clearRest) {
+    const bool styled = colours && (line.next || line.colour.has_value());
+    if (styled) {
+        out << "\x1b[";
+        if (line.next) {
+            out << "1";
+        }
+        if (line.colour) {
+            const ColorRef c = *line.colour;
+            out << (line.next ? ";" : "") << "38;2;" << (c & 0xFF) << ';' << (c >> 8 & 0xFF) << ';'
+                << (c >> 16 & 0xFF);
+        }
+        out << 'm';
+    }
+    out << wtext::WideToUtf8(line.text);
+    if (styled) {
+        out << "\x1b[0m";
+    }
+    if (clearRest) {
+        out << "\x1b[K";
+    }
+    out << '\n';
+}
+
+volatile std::sig_atomic_t gInterrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+    gInterrupted = 1;
+}
+
+// Catches Ctrl-C and termination for the lifetime of a watch, so the terminal is left tidy.
+class InterruptGuard {
+public:
+    InterruptGuard() {
+        gInterrupted = 0;
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &oldInt_);
+        sigaction(SIGTERM, &action, &oldTerm_);
+    }
+    ~InterruptGuard() {
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+private:
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+};
+
+// Sleeps until the wall clock's second changes; false once interrupted.
+bool WaitForSystemSecond() {
+    using namespace std::chrono;
+    const auto second = floor<seconds>(system_clock::now());
+    while (gInterrupted == 0 && floor<seconds>(system_clock::now()) == second) {
+        std::this_thread::sleep_for(milliseconds(50));
+    }
+    return gInterrupted == 0;
+}
+
+// A clock started at --at keeps running from there, one second per frame.
+bool WaitOneSecond(ManualClock& clock) {
+    using namespace std::chrono;
+    const auto end = steady_clock::now() + seconds(1);
+    while (gInterrupted == 0 && steady_clock::now() < end) {
+        std::this_thread::sleep_for(milliseconds(50));
+    }
+    clock.AdvanceMs(1000);
+    return gInterrupted == 0;
+}
+
+bool IsTerminal(const std::ostream& out) {
+    return &out == &std::cout && isatty(STDOUT_FILENO) != 0;
+}
+
+bool WantsColours(const std::ostream& out, const std::string& mode) {
+    if (mode != "auto") {
+        return mode == "always";
+    }
+    const char* noColor = std::getenv("NO_COLOR");
+    const char* term = std::getenv("TERM");
+    return IsTerminal(out) && (noColor == nullptr || *noColor == '\0') &&
+           (term == nullptr || std::string_view(term) != "dumb");
+}
+
+std::wstring WithSeparator(std::wstring path) {
+    if (!path.empty() && path.back() != L'/') {
+        path += L'/';
+    }
+    return path;
+}
+
+struct BoardOptions {
+    std::string table;
+    std::string at;
+    int rows = 5;
+    std::string settingsFile;
+    std::string dataRoot;
+    bool watch = false;
+    std::string colour = "auto";
+};
+
+int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) {
+    // Read only: the board never writes the settings file back.
+    AppSettings settings;
+    settings.saveOnDestruction = false;
+    if (!options.settingsFile.empty()) {
+        if (!std::filesystem::is_regular_file(options.settingsFile)) {
+            err << "kovaris board: cannot read the settings file " << options.settingsFile << '\n';
+            return 1;
+        }
+        settings.filePath = wtext::Utf8ToWide(options.settingsFile);
+    }
+    // Without a data path the board still runs on the timetable it was given.
+    static_cast<void>(settings.Load(nullptr));
+    const std::wstring root = WithSeparator(
+        options.dataRoot.empty() ? settings.dataPath : wtext::Utf8ToWide(options.dataRoot));
+
+    ColorTable colours;
+    HolidayCalendar holidays;
+    if (!root.empty()) {
+        colours.Load(root + L"color.ini");
+        LoadHolidays(root, holidays);
+    }
+    Timetable table(settings, colours, holidays);
+    if (!table.LoadTimetable(wtext::Utf8ToWide(options.table))) {
+        err << "kovaris board: cannot read the timetable " << options.table << '\n';
+        return 1;
+    }
+
+    std::unique_ptr<ManualClock> fixedClock;
+    if (!options.at.empty()) {
+        fixedClock = std::make_unique<ManualClock>(*ParseMoment(options.at));
+    }
+    SystemClock systemClock;
+    const Clock& clock = fixedClock ? static_cast<const Clock&>(*fixedClock) : systemClock;
+    const bool colourful = WantsColours(out, options.colour);
+    if (!options.watch) {
+        WriteBoard(out, BuildBoardLines(table, clock.Now(), options.rows), colourful);
+        return 0;
+    }
+
+    InterruptGuard guard;
+    BoardWatch watch{table, clock, options.rows, IsTerminal(out), colourful, {}};
+    if (fixedClock) {
+        watch.waitForNextSecond = [&fixedClock] { return WaitOneSecond(*fixedClock); };
+    } else {
+        watch.waitForNextSecond = WaitForSystemSecond;
+    }
+    RunBoardWatch(watch, out);
+    return 0;
+}
+
+}  // namespace
+
+std::wstring BoardHeading(const Timetable& table) {
+    std::wstring heading = table.title;
+    const auto addPart = [&heading](std::wstring_view part) {
+        if (!part.empty()) {
+            heading += heading.empty() ? L"" : L"  ";
+            heading += part;
+        }
+    };
+    if (const DaySection* section = table.FindSection()) {
+        addPart(wtext::Trim(section->caption1 + L" " + section->caption2));
+    }
+    addPart(DayTypeText(table));
+    return heading;
+}
+
+std::vector<BoardLine> BuildBoardLines(Timetable& table, Moment moment, int rows) {
+    const int next = table.FindNextDeparture(moment, true);
+    std::vector<BoardLine> lines;
+    lines.push_back({BoardHeading(table), std::nullopt, false});
+    if (next < 0) {
+        lines.push_back({std::wstring(kNoDepartures), std::nullopt, false});
+        return lines;
+    }
+    table.displayMode = DisplayMode::RealTime;
+    const int top = TopRow(table);
+    RowInfo row;
+    for (int index = top; index < top + rows; ++index) {
+        row.colour = kNoColour;
+        if (!table.GetRowInfo(index, row)) {
+            lines.push_back({BlankRowText(), std::nullopt, false});
+            continue;
+        }
+        BoardLine line{RowText(row, table.settings()) + row.note, std::nullopt, index == next};
+        line.text.resize(wtext::TrimRight(line.text).size());
+        if (row.colour != kNoColour) {
+            line.colour = row.colour;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::wstring ClockLine(Moment moment) {
+    const MomentFields f = moment.Fields();
+    std::wstring text;
+    AppendIntFormat(text, L"%04d-%02d-%02d(", {f.year, f.month, f.day});
+    if (f.dayOfWeek >= 1 && f.dayOfWeek <= 7) {
+        text += kWeekdayShort[static_cast<std::size_t>(f.dayOfWeek - 1)];
+    }
+    AppendIntFormat(text, L") %02d:%02d:%02d", {f.hour, f.minute, f.second});
+    return text;
+}
+
+void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colours) {
+    for (const BoardLine& line : lines) {
+        WriteLine(out, line, colours, false);
+    }
+}
+
+void RunBoardWatch(const BoardWatch& watch, std::ostream& out) {
+    if (watch.inPlace) {
+        out << "\x1b[?25l\x1b[2J";  // hide the cursor, start on a clean screen
+    }
+    bool first = true;
+    do {
+        const Moment now = watch.clock.Now();
+        std::vector<BoardLine> lines = BuildBoardLines(watch.table, now, watch.rows);
+        if (watch.inPlace) {
+            // Overwrite line by line instead of clearing first, so nothing flickers.
+            lines.insert(lines.begin(), BoardLine{ClockLine(now), std::nullopt, false});
+            out << "\x1b[H";
+            for (const BoardLine& line : lines) {
+                WriteLine(out, line, watch.colours, true);
+            }
+            out << "\x1b[J";
+        } else {
+            if (!first) {
+                out << '\n';
+            }
+            WriteBoard(out, lines, watch.colours);
+        }
+        out.flush();
+        first = false;
+    } while (watch.waitForNextSecond());
+    if (watch.inPlace) {
+        out << "\x1b[?25h" << std::flush;
+    }
+}
+
+void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& status) {
+    auto options = std::make_shared<BoardOptions>();
+    CLI::App* board = app.add_subcommand(
+        "board", "the coming departures of a timetable, as the departure list shows them");
+    board->add_option("--table", options->table, "timetable file (.TBL)")->required();
+    board
+        ->add_option("--at", options->at,
+                     "the moment to show, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                return ParseMoment(text) ? std::string() : "expected \"YYYY-MM-DD HH:MM:SS\"";
+            },
+            "MOMENT"));
+    board->add_option("--rows", options->rows, "number of rows (default 5)")
+        ->check(CLI::Range(1, 999));
+    board->add_option("--settings", options->settingsFile,
+                      "settings file (default ./Kovaris.ini; never written)");
+    board->add_option(
+        "--data-root", options->dataRoot,
+        "data folder with Holiday.dat and color.ini (default: the settings' DataPath)");
+    board->add_flag("--watch", options->watch, "redraw once a second until interrupted");
+    board->add_option("--color", options->colour, "colour the rows: auto, always or never")
+        ->check(CLI::IsMember({"auto", "always", "never"}));
+    board->callback([options, &out, &err, &status] { status = RunBoard(*options, out, err); });
+}
