@@ -359,5 +359,12 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
     board->add_flag("--watch", options->watch, "redraw once a second until interrupted");
     board->add_option("--color", options->colour, "colour the rows: auto, always or never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
+    board->footer(
+        "The first line reads \"title  caption1 caption2  (day)\", the day being 日曜 to 土曜, or "
+        "祝日\n"
+        "with the holiday's name. Then one line per row: label, departure time, time left and the\n"
+        "train's marks, from the next departure on (from the one before when PREV_DISP is set).\n"
+        "Kovaris.ini (or --settings) is read, never written; Holiday.dat and color.ini come from\n"
+        "the data root. With --watch a terminal shows a clock line on top and redraws in place.");
     board->callback([options, &out, &err, &status] { status = RunBoard(*options, out, err); });
 }

@@ -92,13 +92,6 @@ TEST_F(DepartureLookupTest, FindsTheSectionAndTheNextDeparture) {
     }
 }
 
-TEST_F(DepartureLookupTest, AlsoViewMovesTheViewMoment) {
-    table.FindNextDeparture(At(7, 5, 0), false);
-    EXPECT_EQ(table.viewMoment, Moment());
-    table.FindNextDeparture(At(7, 6, 0), true);
-    EXPECT_EQ(table.viewMoment, At(7, 6, 0));
-}
-
 TEST_F(DepartureLookupTest, HolidaysAndForcedDays) {
     holidays.Set(1207, L"Test day");
 

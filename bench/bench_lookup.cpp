@@ -1,0 +1,110 @@
+// One refresh of the departure list: the next-departure search over a long section, then the
+// row info and row text of every visible row. The list does this ten times a second.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "settings/AppSettings.h"
+#include "settings/ColorTable.h"
+#include "timetable/HolidayCalendar.h"
+#include "timetable/RowText.h"
+#include "timetable/Timetable.h"
+
+namespace {
+
+// Counts every allocation of the process, so a benchmark can report the ones of its loop.
+std::size_t gAllocations = 0;
+
+constexpr int kDepartures = 2000;
+constexpr int kVisibleRows = 40;
+
+struct Fixture {
+    Fixture() {
+        settings.saveOnDestruction = false;
+        settings.dayChgHour = 2;
+        colours.Set(L"Rapid Central", 0x0000FF);
+        colours.Set(L"Local", 0xFF0000);
+        table.legend[L'a'] = {L'a', L"Rapid Central", L"Rapid"};
+        table.legend[L'b'] = {L'b', L"Local", L"Local"};
+        table.legend[L'c'] = {L'c', L"Express", L""};
+        DaySection section;
+        section.dayMask = 0x7F;
+        const wchar_t* const marks[] = {L"", L"a", L"b", L"ab", L"cb"};
+        // 05:00 to 26:59, a little more than one departure every 40 seconds.
+        for (int i = 0; i < kDepartures; ++i) {
+            const int time = 300 + i * (27 * 60 - 300) / kDepartures;
+            if (section.hourIndex[static_cast<std::size_t>(time / 60)] < 0) {
+                section.hourIndex[static_cast<std::size_t>(time / 60)] =
+                    static_cast<std::int16_t>(i);
+            }
+            section.departures.push_back({marks[i % 5], static_cast<std::int16_t>(time)});
+        }
+        table.sections.push_back(section);
+    }
+
+    AppSettings settings;
+    ColorTable colours;
+    HolidayCalendar holidays;
+    Timetable table{settings, colours, holidays};
+    // Mid-afternoon: the search walks half the section.
+    Moment now = Moment::FromFields(2026, 12, 7, 15, 59, 30);
+};
+
+void BM_FindNextDeparture(benchmark::State& state) {
+    Fixture f;
+    const std::size_t before = gAllocations;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f.table.FindNextDeparture(f.now, false));
+    }
+    state.counters["allocs_per_call"] = benchmark::Counter(
+        static_cast<double>(gAllocations - before) / static_cast<double>(state.iterations()));
+    state.counters["next"] = f.table.nextIndex;
+}
+BENCHMARK(BM_FindNextDeparture);
+
+void BM_Refresh(benchmark::State& state) {
+    Fixture f;
+    RowInfo row;
+    std::wstring text;
+    std::size_t searchAllocations = 0;
+    for (auto _ : state) {
+        const std::size_t before = gAllocations;
+        const int next = f.table.FindNextDeparture(f.now, false);
+        searchAllocations += gAllocations - before;
+        for (int i = next; i < next + kVisibleRows; ++i) {
+            row.colour = 0;
+            if (f.table.GetRowInfo(i, row)) {
+                BuildRowText(text, row, f.settings);
+            }
+            benchmark::DoNotOptimize(text.data());
+        }
+    }
+    state.counters["search_allocs"] = benchmark::Counter(static_cast<double>(searchAllocations));
+    state.counters["rows"] = kVisibleRows;
+}
+BENCHMARK(BM_Refresh);
+
+}  // namespace
+
+// GCC sees the pair of malloc and free through the replaced operators and warns of a mismatch.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+void* operator new(std::size_t size) {
+    ++gAllocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+BENCHMARK_MAIN();

@@ -1,0 +1,250 @@
+#include "BoardCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Kovaris.h"
+#include "TestFiles.h"
+#include "settings/AppSettings.h"
+#include "settings/ColorTable.h"
+#include "timetable/Clock.h"
+#include "timetable/HolidayCalendar.h"
+#include "timetable/Timetable.h"
+
+namespace {
+
+constexpr std::wstring_view kHarborLine =
+    L";Harbor Line for Central\n"
+    L";revised in spring\n"
+    L"a:Rapid Central;Rapid\n"
+    L"b:Local;Local\n"
+    L"$Harbor:+3 >harbor.tbl a12 b15 20\n"
+    L"[MON][TUE][WED][THU][FRI]\n"
+    L"#Harbor Northbound\n"
+    L"5 10 a25 b40\n"
+    L"23 05 a30\n"
+    L"0 b15\n"
+    L"[SAT][SUN][HOL]\n"
+    L"6 00 30\n";
+
+constexpr std::wstring_view kWeekdaysOnly =
+    L";Weekdays only\n"
+    L"[MON][TUE][WED][THU][FRI]\n"
+    L"7 15\n";
+
+struct Result {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A data root holding the example timetable, a holiday list and settings files; the board runs
+// on it with string streams.
+class BoardCommandTest : public ::testing::Test {
+protected:
+    BoardCommandTest() {
+        WriteSJisFile(dir.File(L"harbor.tbl"), kHarborLine);
+        WriteSJisFile(dir.File(L"weekdays.tbl"), kWeekdaysOnly);
+        WriteSJisFile(dir.File(L"Kovaris.ini"), L"DataPath=" + dir.Root() + L"\nDayChgHour=2\n");
+        WriteSJisFile(dir.File(L"prev.ini"),
+                      L"DataPath=" + dir.Root() + L"\nDayChgHour=2\nPREV_DISP=1\n");
+        WriteSJisFile(dir.File(L"nodata.ini"), L"DayChgHour=2\n");
+        WriteSJisFile(dir.File(L"Holiday.dat"), L"; national days\n[HOL]\n12/7:鉄道の日\n");
+    }
+
+    std::string Path(const std::string& name) const {
+        return wtext::WideToUtf8(dir.File(wtext::Utf8ToWide(name)));
+    }
+
+    Result Run(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"kovaris", "board"});
+        std::vector<const char*> argv;
+        for (const std::string& arg : args) {
+            argv.push_back(arg.c_str());
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        Result result;
+        result.status = RunKovaris(static_cast<int>(argv.size()), argv.data(), out, err);
+        result.out = out.str();
+        result.err = err.str();
+        return result;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(BoardCommandTest, PrintsTheRowsOfTheListAtAMoment) {
+    const std::string gone13(13, ' ');
+    struct Case {
+        const char* name;
+        std::string table;
+        std::string settings;
+        std::string at;
+        std::string rows;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"weekday morning",
+         "harbor.tbl",
+         "Kovaris.ini",
+         "2026-12-07 05:20:00",
+         "5",
+         {"Harbor Line for Central  Harbor Northbound  (月曜)",
+          "先　発 05:25 あと   05分 Rapid Central", "次　発 05:40 あと   20分 Local",
+          "次々発 23:05  17時間45分", "　　　 23:30  18時間10分 Rapid Central",
+          "　　　 24:15  18時間55分 Local"}},
+        {"late night with the train that left last on top",
+         "harbor.tbl",
+         "prev.ini",
+         "2026-12-08 00:10:00",
+         "4",
+         {"Harbor Line for Central  Harbor Northbound  (月曜)",
+          "　　　 23:30       040分 Rapid Central", "先　発 24:15 あと   05分 Local",
+          "　　　 --:--", "　　　 --:--"}},
+        {"after the last departure the first one is on top, gone",
+         "harbor.tbl",
+         "Kovaris.ini",
+         "2026-12-08 00:30:00",
+         "2",
+         {"Harbor Line for Central  Harbor Northbound  (月曜)", "先　発 05:10",
+          "次　発 05:25" + gone13 + "Rapid Central"}},
+        {"Saturday",
+         "harbor.tbl",
+         "Kovaris.ini",
+         "2026-12-05 06:10:00",
+         "3",
+         {"Harbor Line for Central  (土曜)", "先　発 06:30 あと   20分", "　　　 --:--",
+          "　　　 --:--"}},
+        {"a holiday of the holiday list",
+         "harbor.tbl",
+         "Kovaris.ini",
+         "2026-12-07 05:50:00",
+         "2",
+         {"Harbor Line for Central  (祝日 鉄道の日)", "先　発 06:00 あと   10分",
+          "次　発 06:30 あと   40分"}},
+        {"a day without a section",
+         "weekdays.tbl",
+         "Kovaris.ini",
+         "2026-12-05 06:10:00",
+         "5",
+         {"Weekdays only  (土曜)", "本日の発車はありません"}},
+    };
+    for (const Case& c : cases) {
+        const Result r = Run({"--table", Path(c.table), "--settings", Path(c.settings), "--at",
+                              c.at, "--rows", c.rows});
+        EXPECT_EQ(r.status, 0) << c.name;
+        EXPECT_EQ(Lines(r.out), c.lines) << c.name;
+        EXPECT_EQ(r.err, "") << c.name;
+    }
+}
+
+TEST_F(BoardCommandTest, DataRootOptionNamesWhereHolidaysAre) {
+    const Result r =
+        Run({"--table", Path("harbor.tbl"), "--settings", Path("nodata.ini"), "--data-root",
+             wtext::WideToUtf8(dir.Root()), "--at", "2026-12-07 05:50:00", "--rows", "1"});
+    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"Harbor Line for Central  (祝日 鉄道の日)",
+                                                      "先　発 06:00 あと   10分"}));
+}
+
+TEST_F(BoardCommandTest, ColoursRowsFromTheColourList) {
+    WriteSJisFile(dir.File(L"color.ini"), L"Rapid Central=255,0,0\nLocal=0,0,255\n");
+    const Result r = Run({"--table", Path("harbor.tbl"), "--settings", Path("Kovaris.ini"), "--at",
+                          "2026-12-07 05:20:00", "--rows", "3", "--color", "always"});
+    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{
+                                "Harbor Line for Central  Harbor Northbound  (月曜)",
+                                "\x1b[1;38;2;255;0;0m先　発 05:25 あと   05分 Rapid Central\x1b[0m",
+                                "\x1b[38;2;0;0;255m次　発 05:40 あと   20分 Local\x1b[0m",
+                                "次々発 23:05  17時間45分",
+                            }));
+}
+
+TEST_F(BoardCommandTest, ErrorsNameWhatCouldNotBeRead) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string errPart;
+    };
+    const std::vector<Case> cases = {
+        {"missing timetable",
+         {"--table", Path("missing.tbl"), "--settings", Path("Kovaris.ini")},
+         1,
+         "cannot read the timetable " + Path("missing.tbl")},
+        {"missing settings file",
+         {"--table", Path("harbor.tbl"), "--settings", Path("missing.ini")},
+         1,
+         "cannot read the settings file " + Path("missing.ini")},
+        {"malformed moment",
+         {"--table", Path("harbor.tbl"), "--at", "2026-02-30 10:00:00"},
+         105,
+         "YYYY-MM-DD HH:MM:SS"},
+    };
+    for (const Case& c : cases) {
+        const Result r = Run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.name;
+        EXPECT_EQ(r.out, "") << c.name;
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << c.name << ": " << r.err;
+    }
+}
+
+// The watch loop, driven frame by frame with a clock that moves a second per frame.
+class BoardWatchTest : public ::testing::Test {
+protected:
+    BoardWatchTest() {
+        settings.saveOnDestruction = false;
+        DaySection section;
+        section.dayMask = 0x7F;
+        section.departures = {{L"", 310}};
+        table.title = L"T";
+        table.sections.push_back(section);
+    }
+
+    std::string Watch(bool inPlace, int frames) {
+        BoardWatch watch{table, clock, 1, inPlace, false, {}};
+        watch.waitForNextSecond = [this, frames] {
+            clock.AdvanceMs(1000);
+            return ++shown < frames;
+        };
+        std::ostringstream out;
+        RunBoardWatch(watch, out);
+        return out.str();
+    }
+
+    AppSettings settings;
+    ColorTable colours;
+    HolidayCalendar holidays;
+    Timetable table{settings, colours, holidays};
+    ManualClock clock{Moment::FromFields(2026, 12, 7, 5, 8, 58)};
+    int shown = 0;
+};
+
+TEST_F(BoardWatchTest, RedrawsInPlaceOnATerminal) {
+    EXPECT_EQ(Watch(true, 2),
+              "\x1b[?25l\x1b[2J"
+              "\x1b[H2026-12-07(月) 05:08:58\x1b[K\nT  (月曜)\x1b[K\n"
+              "先　発 05:10 あと1分02秒\x1b[K\n\x1b[J"
+              "\x1b[H2026-12-07(月) 05:08:59\x1b[K\nT  (月曜)\x1b[K\n"
+              "先　発 05:10 あと1分01秒\x1b[K\n\x1b[J"
+              "\x1b[?25h");
+}
+
+TEST_F(BoardWatchTest, PrintsFrameAfterFrameElsewhere) {
+    EXPECT_EQ(Watch(false, 2),
+              "T  (月曜)\n先　発 05:10 あと1分02秒\n\n"
+              "T  (月曜)\n先　発 05:10 あと1分01秒\n");
+}
+
+}  // namespace
