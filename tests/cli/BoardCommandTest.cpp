@@ -61,7 +61,7 @@ protected:
         WriteSJisFile(dir.File(L"prev.ini"),
                       L"DataPath=" + dir.Root() + L"\nDayChgHour=2\nPREV_DISP=1\n");
         WriteSJisFile(dir.File(L"nodata.ini"), L"DayChgHour=2\n");
-        WriteSJisFile(dir.File(L"Holiday.dat"), L"; national days\n[HOL]\n12/7:鉄道の日\n");
+        WriteSJisFile(dir.File(L"Holiday.dat"), L"; national days\n[HOL]\n12/9:鉄道の日\n");
     }
 
     std::string Path(const std::string& name) const {
@@ -131,7 +131,7 @@ TEST_F(BoardCommandTest, PrintsTheRowsOfTheListAtAMoment) {
         {"a holiday of the holiday list",
          "harbor.tbl",
          "Kovaris.ini",
-         "2026-12-07 05:50:00",
+         "2026-12-09 05:50:00",
          "2",
          {"Harbor Line for Central  (祝日 鉄道の日)", "先　発 06:00 あと   10分",
           "次　発 06:30 あと   40分"}},
@@ -154,7 +154,7 @@ TEST_F(BoardCommandTest, PrintsTheRowsOfTheListAtAMoment) {
 TEST_F(BoardCommandTest, DataRootOptionNamesWhereHolidaysAre) {
     const Result r =
         Run({"--table", Path("harbor.tbl"), "--settings", Path("nodata.ini"), "--data-root",
-             wtext::WideToUtf8(dir.Root()), "--at", "2026-12-07 05:50:00", "--rows", "1"});
+             wtext::WideToUtf8(dir.Root()), "--at", "2026-12-09 05:50:00", "--rows", "1"});
     EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"Harbor Line for Central  (祝日 鉄道の日)",
                                                       "先　発 06:00 あと   10分"}));
 }
