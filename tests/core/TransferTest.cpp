@@ -5,12 +5,15 @@
 
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
+#include "catalogue/DataStore.h"
 #include "catalogue/TransferHistory.h"
 #include "catalogue/TransferPlan.h"
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
+
+#include "TestFiles.h"
 
 namespace {
 
@@ -178,6 +181,23 @@ TEST_F(TransferTest, PlanFollowsTheStation) {
     EXPECT_EQ(node.record.minutes, 18 * 60 + 40);
     EXPECT_EQ(node.entry,
               (CatalogueEntry{L"sub.cfg", L"＞ sub.cfg", L"/data/lines/", EntryKind::Node}));
+}
+
+TEST_F(TransferTest, MissingTargetIsReportedWithItsPath) {
+    TempDir dir;
+    settings.dataPath = dir.Root();
+    WriteSJisFile(dir.File(L"lines/east.tbl"), L";East\n$Minato:>Minato.TBL 12\n[MON]\n5 10\n");
+    ASSERT_TRUE(timetable.LoadTimetable(dir.File(L"lines/east.tbl")));
+    const ArrivalList list = BuildArrivalList(timetable, At(310), false);
+    const TransferPlan plan = PlanTransfer(timetable, &list.rows.at(0));
+    ASSERT_TRUE(plan.ok());
+    DataStore store(settings);
+    const std::wstring path = store.ResolvePath(plan.entry.baseDir, plan.entry.target);
+    EXPECT_EQ(path, dir.File(L"lines/Minato.TBL"));
+    Timetable next(settings, colours, holidays);
+    EXPECT_FALSE(next.LoadTimetable(path));
+    EXPECT_EQ(TimetableLoadFailedMessage(path),
+              L"TBLファイルの読み込みに失敗しました\n" + dir.File(L"lines/Minato.TBL"));
 }
 
 TEST(TransferHistoryTest, BackOnceAndBackToFirst) {
