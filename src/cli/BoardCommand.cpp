@@ -15,6 +15,9 @@
 #include <string_view>
 #include <thread>
 
+#include "catalogue/ArrivalRows.h"
+#include "catalogue/CatalogueMessages.h"
+#include "catalogue/DataStore.h"
 #include "settings/AppSettings.h"
 #include "timetable/Clock.h"
 #include "timetable/HolidayCalendar.h"
@@ -192,7 +195,41 @@ struct BoardOptions {
     std::string dataRoot;
     bool watch = false;
     std::string colour = "auto";
+    bool arrivals = false;
 };
+
+// The timetable to show: --table relative to the data root (where it is found there), else as
+// given; without --table the default entry of the root level, as the window opens at start.
+std::optional<std::wstring> FindTable(const AppSettings& settings, const BoardOptions& options,
+                                      Moment now, std::ostream& err) {
+    DataStore store(settings);
+    if (!options.table.empty()) {
+        const std::wstring given = wtext::Utf8ToWide(options.table);
+        if (!settings.dataPath.empty() && !given.starts_with(L'/')) {
+            const std::wstring inRoot = store.ResolvePath(L"", given);
+            if (std::filesystem::is_regular_file(wtext::WideToUtf8(inRoot))) {
+                return inRoot;
+            }
+        }
+        return given;
+    }
+    if (settings.dataPath.empty()) {
+        err << "kovaris board: give --table, or a data root whose start level has a default\n";
+        return std::nullopt;
+    }
+    const LevelLoad level = store.EnterLevel(std::nullopt, false, now);
+    if (!level.ok()) {
+        err << wtext::WideToUtf8(LevelLoadFailedMessage(store.ConfigurationMode(), level.path))
+            << '\n';
+        return std::nullopt;
+    }
+    if (level.defaultIndex < 0) {
+        err << "kovaris board: the start level has no default timetable; give --table\n";
+        return std::nullopt;
+    }
+    const CatalogueEntry& entry = store.entries()[static_cast<std::size_t>(level.defaultIndex)];
+    return store.ResolvePath(entry.baseDir, entry.target);
+}
 
 int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) {
     // Read only: the board never writes the settings file back.
@@ -209,18 +246,7 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
     static_cast<void>(settings.Load(nullptr));
     const std::wstring root = WithSeparator(
         options.dataRoot.empty() ? settings.dataPath : wtext::Utf8ToWide(options.dataRoot));
-
-    ColorTable colours;
-    HolidayCalendar holidays;
-    if (!root.empty()) {
-        colours.Load(root + L"color.ini");
-        LoadHolidays(root, holidays);
-    }
-    Timetable table(settings, colours, holidays);
-    if (!table.LoadTimetable(wtext::Utf8ToWide(options.table))) {
-        err << "kovaris board: cannot read the timetable " << options.table << '\n';
-        return 1;
-    }
+    settings.dataPath = root;
 
     std::unique_ptr<ManualClock> fixedClock;
     if (!options.at.empty()) {
@@ -228,14 +254,35 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
     }
     SystemClock systemClock;
     const Clock& clock = fixedClock ? static_cast<const Clock&>(*fixedClock) : systemClock;
+
+    const std::optional<std::wstring> tablePath = FindTable(settings, options, clock.Now(), err);
+    if (!tablePath) {
+        return 1;
+    }
+    ColorTable colours;
+    HolidayCalendar holidays;
+    if (!root.empty()) {
+        colours.Load(root + L"color.ini");
+        LoadHolidays(root, holidays);
+    }
+    Timetable table(settings, colours, holidays);
+    if (!table.LoadTimetable(*tablePath)) {
+        err << "kovaris board: cannot read the timetable " << wtext::WideToUtf8(*tablePath) << '\n';
+        return 1;
+    }
+
     const bool colourful = WantsColours(out, options.colour);
     if (!options.watch) {
-        WriteBoard(out, BuildBoardLines(table, clock.Now(), options.rows), colourful);
+        std::vector<BoardLine> lines = BuildBoardLines(table, clock.Now(), options.rows);
+        if (options.arrivals) {
+            AppendArrivalLines(table, lines);
+        }
+        WriteBoard(out, lines, colourful);
         return 0;
     }
 
     InterruptGuard guard;
-    BoardWatch watch{table, clock, options.rows, IsTerminal(out), colourful, {}};
+    BoardWatch watch{table, clock, options.rows, IsTerminal(out), colourful, {}, options.arrivals};
     if (fixedClock) {
         watch.waitForNextSecond = [&fixedClock] { return WaitOneSecond(*fixedClock); };
     } else {
@@ -300,6 +347,15 @@ std::wstring ClockLine(Moment moment) {
     return text;
 }
 
+void AppendArrivalLines(const Timetable& table, std::vector<BoardLine>& lines) {
+    lines.push_back({L"--", std::nullopt, false});
+    const ArrivalList list =
+        BuildArrivalListForIndex(table, table.nextIndex, table.settings().cfgRead != 0);
+    for (const ArrivalRow& row : list.rows) {
+        lines.push_back({row.text, std::nullopt, false});
+    }
+}
+
 void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colours) {
     for (const BoardLine& line : lines) {
         WriteLine(out, line, colours, false);
@@ -314,6 +370,9 @@ void RunBoardWatch(const BoardWatch& watch, std::ostream& out) {
     do {
         const Moment now = watch.clock.Now();
         std::vector<BoardLine> lines = BuildBoardLines(watch.table, now, watch.rows);
+        if (watch.arrivals) {
+            AppendArrivalLines(watch.table, lines);
+        }
         if (watch.inPlace) {
             // Overwrite line by line instead of clearing first, so nothing flickers.
             lines.insert(lines.begin(), BoardLine{ClockLine(now), std::nullopt, false});
@@ -340,7 +399,9 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
     auto options = std::make_shared<BoardOptions>();
     CLI::App* board = app.add_subcommand(
         "board", "the coming departures of a timetable, as the departure list shows them");
-    board->add_option("--table", options->table, "timetable file (.TBL)")->required();
+    board->add_option("--table", options->table,
+                      "timetable file (.TBL), relative to the data root where it is found there "
+                      "(default: the start level's default timetable)");
     board
         ->add_option("--at", options->at,
                      "the moment to show, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
@@ -357,6 +418,8 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
         "--data-root", options->dataRoot,
         "data folder with Holiday.dat and color.ini (default: the settings' DataPath)");
     board->add_flag("--watch", options->watch, "redraw once a second until interrupted");
+    board->add_flag("--arrivals", options->arrivals,
+                    "after the rows, \"--\" and the arrival stations of the next departure");
     board->add_option("--color", options->colour, "colour the rows: auto, always or never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
     board->footer(

@@ -34,6 +34,10 @@ std::wstring BoardHeading(const Timetable& table);
 // "2026-12-08(火) 10:05:00", the clock line on top of a board that keeps running.
 std::wstring ClockLine(Moment moment);
 
+// Appends "--" and the arrival-station rows of the next departure, as the window's arrival list
+// shows them; call after BuildBoardLines, which finds that departure.
+void AppendArrivalLines(const Timetable& table, std::vector<BoardLine>& lines);
+
 // Writes the lines as UTF-8, one per line; `colours` adds 24-bit colour and bold for the next
 // departure, for a terminal.
 void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colours);
@@ -48,6 +52,7 @@ struct BoardWatch {
     bool inPlace = false;
     bool colours = false;
     std::function<bool()> waitForNextSecond;
+    bool arrivals = false;  // add the arrival-station list of the next departure
 };
 void RunBoardWatch(const BoardWatch& watch, std::ostream& out);
 

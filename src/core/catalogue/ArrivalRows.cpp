@@ -116,3 +116,14 @@ ArrivalList BuildArrivalList(const Timetable& timetable, const Departure& depart
     }
     return list;
 }
+
+ArrivalList BuildArrivalListForIndex(const Timetable& timetable, int index,
+                                     bool configurationMode) {
+    const DaySection* section = timetable.FindSection();
+    if (section == nullptr || index < 0 ||
+        static_cast<std::size_t>(index) >= section->departures.size()) {
+        return {};
+    }
+    return BuildArrivalList(timetable, section->departures[static_cast<std::size_t>(index)],
+                            configurationMode);
+}

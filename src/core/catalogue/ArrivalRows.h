@@ -47,3 +47,7 @@ std::wstring ArrivalNameColumn(std::wstring_view name);
 // transfer.
 ArrivalList BuildArrivalList(const Timetable& timetable, const Departure& departure,
                              bool configurationMode);
+
+// The list for departure `index` of the section serving the timetable's current day; empty
+// when there is no such section or departure (nothing selected, a day without trains).
+ArrivalList BuildArrivalListForIndex(const Timetable& timetable, int index, bool configurationMode);
