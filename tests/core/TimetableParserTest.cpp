@@ -134,6 +134,7 @@ struct BlockCase {
     const char* name;
     std::wstring file;
     std::wstring expected;
+    int dayChgHour = 2;
 };
 
 TEST_F(TimetableParserTest, TitleBlock) {
@@ -221,40 +222,14 @@ TEST_F(TimetableParserTest, DaySections) {
          L"2|||5=0,|32767,310,"},
         {"comments and blank lines", L"[MON]\n;5 1\n\n  5 1  \n", L"2|||5=0,|301,"},
         {"legend-looking lines are hour lines", L"[MON]\na:Rapid\n", L""},
+        {"day change at -1", L"[MON]\n0 1\n5 1\n8 1\n", L"2|||0=0,5=1,8=2,|1,301,481,", -1},
+        {"day change at 0", L"[MON]\n0 1\n5 1\n8 1\n", L"2|||5=1,8=2,24=0,|1441,301,481,", 0},
+        {"day change at 7", L"[MON]\n0 1\n5 1\n8 1\n", L"2|||8=2,24=0,29=1,|1441,1741,481,", 7},
+        {"day change at 8: hour 8 would be 32", L"[MON]\n0 1\n5 1\n8 1\n",
+         L"2|||24=0,29=1,|1441,1741,", 8},
     };
     for (const BlockCase& c : cases) {
-        EXPECT_EQ(SectionsText(LoadText(c.file)), c.expected) << c.name;
-    }
-}
-
-TEST_F(TimetableParserTest, DayChangeHourDecidesWhichHoursCountFrom24) {
-    struct Case {
-        int dayChgHour;
-        std::wstring expected;
-    };
-    const std::vector<Case> cases = {
-        {-1, L"2|||0=0,5=1,8=2,|1,301,481,"},
-        {0, L"2|||5=1,8=2,24=0,|1441,301,481,"},
-        {7, L"2|||8=2,24=0,29=1,|1441,1741,481,"},
-        // With 8, hour 8 would be 32: outside the slots, so skipped.
-        {8, L"2|||24=0,29=1,|1441,1741,"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(SectionsText(LoadText(L"[MON]\n0 1\n5 1\n8 1\n", c.dayChgHour)), c.expected)
-            << c.dayChgHour;
-    }
-}
-
-TEST_F(TimetableParserTest, LineEndsOfEveryKind) {
-    const std::vector<std::string> files = {
-        "[MON]\r\n5 1\r\n6 2",
-        "[MON]\n\r5 1\n\r6 2\n\r",
-        "[MON]\r5 1\r6 2\r",
-        "[MON]\xFF"
-        "5 1\xFF\n6 2",
-    };
-    for (const std::string& bytes : files) {
-        EXPECT_EQ(SectionsText(LoadBytes(bytes)), L"2|||5=0,6=1,|301,362,") << bytes;
+        EXPECT_EQ(SectionsText(LoadText(c.file, c.dayChgHour)), c.expected) << c.name;
     }
 }
 

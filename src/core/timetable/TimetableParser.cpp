@@ -18,7 +18,8 @@ namespace {
 // Fields of a legend or caption line beyond this are cut; the format never needs more.
 constexpr std::size_t kFieldLimit = 127;
 constexpr std::size_t kMarksLimit = 15;
-// hourIndex slots are 16-bit, so a section can index no more departures than this.
+// hourIndex slots are 16-bit, so a section can index no more departures than this; further
+// departures of the section are dropped.
 constexpr std::size_t kMaxSectionDepartures = std::numeric_limits<std::int16_t>::max();
 constexpr std::uint8_t kWeekdaysMask = 0x7F;
 
@@ -378,7 +379,8 @@ void ContentReader::ReserveDepartures(std::wstring_view tokens) {
 }
 
 // "05" or "ab05": the marks are everything before the first digit. A token without any digit
-// names no time, so it yields no departure rather than a train at the full hour.
+// names no time, so it yields no departure rather than a train at the full hour; a minute that
+// takes the time out of the 16-bit range yields none rather than a wrapped time.
 void ContentReader::AddDeparture(std::wstring_view token, int hour) {
     if (section_.departures.size() >= kMaxSectionDepartures) {
         return;
