@@ -42,6 +42,10 @@ fuzz: deps
 	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$n tests/fuzz/seeds/$$n; \
 	done
 
+# PNG pictures of the window controls in their different states, in $(BUILD)/render.
+render: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/kovaris-render $(BUILD)/render
+
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
 

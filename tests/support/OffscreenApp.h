@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <cstdlib>
 
 #include "controls/FontSetup.h"
 #include "settings/AppSettings.h"
@@ -16,10 +17,11 @@ inline QApplication& OffscreenApp() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    static QApplication app(argc, argv);
+    // Never destroyed: tearing Qt down from the exit handlers crashes in its input devices.
+    static QApplication* const app = new QApplication(argc, argv);
     static const bool fonts = (RegisterFontSubstitutions(), true);
     (void)fonts;
-    return app;
+    return *app;
 }
 
 // Settings with their defaults that never write a file.
@@ -29,6 +31,11 @@ inline AppSettings TestSettings() {
     return settings;
 }
 
-inline QColor PixelAt(const QImage& image, int x, int y) {
-    return image.pixelColor(x, y);
+// Whether `c` is closer to `ink` than to `paper`: a pixel mostly covered by text drawn in `ink`.
+inline bool IsMostlyInk(QColor c, QColor ink, QColor paper) {
+    const auto distance = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    return distance(c, ink) < distance(c, paper);
 }

@@ -1,0 +1,138 @@
+#include "controls/CLstTimes.h"
+
+#include <QScrollBar>
+
+#include "controls/CLstTimesDelegate.h"
+#include "settings/AppSettings.h"
+#include "timetable/ListRowLayout.h"
+
+DaySection CLstTimes::keptSection_;
+
+CLstTimes::CLstTimes(const AppSettings& settings, QWidget* parent)
+    : QListWidget(parent), settings_(settings), renderer_(settings) {
+    setItemDelegate(new CLstTimesDelegate(*this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    setPalette(colours);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!settingSelection_) {
+            Q_EMIT userSelectionChanged(row);
+        }
+    });
+}
+
+void CLstTimes::ApplySettings() {
+    renderer_.ApplySettings();
+    doItemsLayout();
+    viewport()->update();
+}
+
+void CLstTimes::ResetRows(Timetable* timetable) {
+    timetable_ = timetable;
+    const int spare = listrow::VisibleRowCount(viewport()->height(), RowHeight());
+    settingSelection_ = true;
+    clear();
+    settingSelection_ = false;
+    const DaySection* section = timetable != nullptr ? timetable->FindSection() : nullptr;
+    if (section == nullptr) {
+        return;
+    }
+    const int rows = static_cast<int>(section->departures.size()) + spare;
+    setUpdatesEnabled(false);
+    for (int i = 0; i < rows; ++i) {
+        addItem(new QListWidgetItem());
+    }
+    setUpdatesEnabled(true);
+}
+
+int CLstTimes::TrackNow(bool realTime, Moment now) {
+    if (timetable_ == nullptr) {
+        return -1;
+    }
+    const int index = timetable_->FindNextDeparture(now, realTime);
+    if (!realTime) {
+        return index;
+    }
+    const DaySection* section = timetable_->FindSection();
+    if (section == nullptr) {
+        return -1;
+    }
+    if (section->dayMask != keptSection_.dayMask) {
+        keptSection_ = *section;
+        ResetRows(timetable_);
+    }
+    timetable_->displayMode = DisplayMode::RealTime;
+    return index;
+}
+
+int CLstTimes::ShowAt(DisplayMode mode, Moment moment) {
+    if (timetable_ == nullptr) {
+        return -1;
+    }
+    timetable_->displayMode = mode;
+    const int index = timetable_->FindViewDeparture(moment);
+    if (index < 0) {
+        return -1;
+    }
+    rememberedSelection_ = currentRow();
+    if (currentRow() != index) {
+        SelectProgrammatically(index);
+    }
+    ScrollToTop(settings_.prevDisp != 0 && index >= 1 ? index - 1 : index);
+    return index;
+}
+
+int CLstTimes::ShowAtMinute(int minutes, Moment now) {
+    if (minutes == -1) {
+        return ShowAt(DisplayMode::RealTime, now);
+    }
+    const MomentFields today = now.Fields();
+    Moment date = Moment::FromFields(today.year, today.month, today.day, 0, 0, 0);
+    int hour = minutes / 60;
+    if (hour > 23) {
+        hour -= 24;
+        date = date.PlusDays(1);
+    }
+    const MomentFields day = date.Fields();
+    return ShowAt(DisplayMode::ViewMoment,
+                  Moment::FromFields(day.year, day.month, day.day, hour, minutes % 60, 0));
+}
+
+void CLstTimes::SelectRow(int index) {
+    rememberedSelection_ = currentRow();
+    if (currentRow() != index) {
+        SelectProgrammatically(index);
+    }
+}
+
+void CLstTimes::DrawRow(QPainter& painter, const QRect& rect, int row, bool selected) {
+    const ListRowView view = renderer_.MakeRow(timetable_, row);
+    if (view.nextDeparture) {
+        nextRow_ = row;
+    }
+    renderer_.PaintRow(painter, rect, view, selected, frame_);
+}
+
+void CLstTimes::focusInEvent(QFocusEvent* event) {
+    // Qt gives a list without a current row one when it takes the focus; the user chose nothing.
+    settingSelection_ = true;
+    QListWidget::focusInEvent(event);
+    settingSelection_ = false;
+}
+
+void CLstTimes::SelectProgrammatically(int row) {
+    settingSelection_ = true;
+    setCurrentRow(row);
+    settingSelection_ = false;
+}
+
+void CLstTimes::ScrollToTop(int row) {
+    if (row >= 0 && row < count()) {
+        scrollToItem(item(row), QAbstractItemView::PositionAtTop);
+    }
+}

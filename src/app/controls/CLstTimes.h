@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QListWidget>
+
+#include "controls/CLstTimesRenderer.h"
+#include "timetable/Moment.h"
+#include "timetable/Timetable.h"
+
+class AppSettings;
+
+// The departure list: one empty row per departure of the current day section plus a screenful
+// of spare rows, so the last departure can scroll to the top. Rows are drawn from the timetable
+// at paint time, so a refresh only needs an update().
+class CLstTimes : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit CLstTimes(const AppSettings& settings, QWidget* parent = nullptr);
+
+    // Makes the list font again after the settings changed.
+    void ApplySettings();
+
+    // Fills the list for the timetable's current section; empty when no section serves the day.
+    void ResetRows(Timetable* timetable);
+    // The next departure at `now`. In real time the list is refilled when the day's section has
+    // changed since the last call; -1 when there is no timetable or no section.
+    int TrackNow(bool realTime, Moment now);
+    // Shows the departure at `moment` at the top (one row lower with PREV_DISP) and selects it;
+    // -1, with the list left as it is, when there is none.
+    int ShowAt(DisplayMode mode, Moment moment);
+    // Shows the departure at `minutes` of the timetable day on today's date (`now`); -1 minutes
+    // means the present moment in real time.
+    int ShowAtMinute(int minutes, Moment now);
+    void SelectRow(int index);
+
+    // The row last drawn as the next departure.
+    int NextRow() const { return nextRow_; }
+    // The selection before the last ShowAt or SelectRow, or as the main window recorded it.
+    int RememberedSelection() const { return rememberedSelection_; }
+    void SetRememberedSelection(int row) { rememberedSelection_ = row; }
+
+    // Advanced by the main window on each refresh; drives the pulse and the scrolling notes.
+    unsigned Frame() const { return frame_; }
+    void AdvanceFrame() { ++frame_; }
+    void SetFrame(unsigned frame) { frame_ = frame; }
+
+    int RowHeight() const { return renderer_.RowHeight(); }
+    const CLstTimesRenderer& Renderer() const { return renderer_; }
+    Timetable* AttachedTimetable() const { return timetable_; }
+
+    // Draws row `row` into `rect`; the delegate calls this for every visible row.
+    void DrawRow(QPainter& painter, const QRect& rect, int row, bool selected);
+
+Q_SIGNALS:
+    // The user moved the selection; never emitted for a selection the program sets.
+    void userSelectionChanged(int row);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void SelectProgrammatically(int row);
+    void ScrollToTop(int row);
+
+    const AppSettings& settings_;
+    CLstTimesRenderer renderer_;
+    Timetable* timetable_ = nullptr;
+    int nextRow_ = 0;
+    int rememberedSelection_ = -1;
+    unsigned frame_ = 0;
+    bool settingSelection_ = false;
+
+    // The section the list was last filled for in real time, kept across lists for the run.
+    static DaySection keptSection_;
+};

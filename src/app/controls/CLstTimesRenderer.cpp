@@ -1,0 +1,101 @@
+#include "controls/CLstTimesRenderer.h"
+
+#include <QPainter>
+
+#include "controls/FontSetup.h"
+#include "controls/QtConvert.h"
+#include "settings/AppSettings.h"
+#include "timetable/ListRowLayout.h"
+#include "timetable/RowText.h"
+#include "timetable/Timetable.h"
+
+namespace {
+
+const std::wstring kNextLabel = L"先　発";
+
+}  // namespace
+
+CLstTimesRenderer::CLstTimesRenderer(const AppSettings& settings) : settings_(settings) {
+    ApplySettings();
+}
+
+void CLstTimesRenderer::ApplySettings() {
+    font_ = MakeSettingsFont(kListFontFace, settings_.timeLstFontSize);
+    rowHeight_ = std::max(QFontMetrics(font_).height(), 1);
+    texts_ = std::make_unique<TextLayoutCache>(font_);
+}
+
+ListRowView CLstTimesRenderer::MakeRow(const Timetable* timetable, int index) const {
+    ListRowView view;
+    RowInfo info;
+    if (timetable == nullptr || !timetable->GetRowInfo(index, info)) {
+        view.text = BlankRowText();
+        return view;
+    }
+    BuildRowText(view.text, info, settings_);
+    view.note = std::move(info.note);
+    view.colour = info.colour;
+    view.seconds = info.seconds;
+    view.nextDeparture = info.label == kNextLabel;
+    return view;
+}
+
+void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row,
+                                 bool selected, unsigned frame) const {
+    constexpr ColorRef kWhite = 0xFFFFFF;
+    const ColorRef text = selected ? kWhite : row.colour;
+    const ColorRef background = selected ? row.colour : kWhite;
+    painter.save();
+    // What a row draws stays inside it, as a row copied from its own buffer would.
+    painter.setClipRect(rect);
+    painter.fillRect(rect, ToQColor(background));
+    PaintProgressBar(painter, rect, row.seconds, background, text, frame);
+
+    painter.setFont(font_);
+    painter.setPen(ToQColor(text));
+    const QString rowText = ToQString(row.text);
+    const QString note = ToQString(row.note);
+    const int textWidth = texts_->Get(rowText).width;
+    const TextLayoutCache::Entry noteText = texts_->Get(note);
+    const int available = rect.width() - textWidth;
+    if (listrow::NoteFollowsText(noteText.width, available, settings_.scrollMode,
+                                 settings_.scrollMode2 != 0, selected)) {
+        painter.drawStaticText(rect.topLeft(), texts_->Get(rowText + note).text);
+    } else {
+        painter.drawStaticText(rect.topLeft(), texts_->Get(rowText).text);
+        PaintNote(painter, rect, noteText, textWidth, frame);
+    }
+    painter.restore();
+}
+
+void CLstTimesRenderer::PaintProgressBar(QPainter& painter, const QRect& rect, int seconds,
+                                         ColorRef background, ColorRef text, unsigned frame) const {
+    const listrow::RowBox box{rect.left(), rect.top(), rect.left() + rect.width(),
+                              rect.top() + rect.height()};
+    const listrow::ProgressBar bar = listrow::LayOutProgressBar(box, seconds, settings_.progress);
+    if (!bar.shown) {
+        return;
+    }
+    const QColor barColour =
+        ToQColor(listrow::BarColour(background, text, listrow::PulseLevel(frame)));
+    painter.fillRect(QRect(bar.left, bar.top, box.right - bar.left, bar.bottom - bar.top),
+                     barColour);
+    for (const listrow::Tick& tick : bar.ticks) {
+        // Marks on the bar are cut out of it; marks ahead of it are drawn in its colour.
+        painter.fillRect(QRect(tick.x, tick.top, 2, tick.bottom - tick.top),
+                         tick.onBar ? ToQColor(background) : barColour);
+    }
+}
+
+void CLstTimesRenderer::PaintNote(QPainter& painter, const QRect& rect,
+                                  const TextLayoutCache::Entry& note, int textWidth,
+                                  unsigned frame) const {
+    const clocklayout::WrapPieces pieces =
+        listrow::NotePieces(settings_.scrollMode, frame, note.width, rect.width() - textWidth);
+    const int x0 = rect.left() + textWidth;
+    // The note from `offset`, then its beginning again right behind it: no gap at the seam.
+    painter.setClipRect(QRect(x0, rect.top(), pieces.first, rect.height()));
+    painter.drawStaticText(QPoint(x0 - pieces.offset, rect.top()), note.text);
+    painter.setClipRect(QRect(x0 + pieces.first, rect.top(), pieces.second, rect.height()));
+    painter.drawStaticText(QPoint(x0 + pieces.first, rect.top()), note.text);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QRect>
+#include <memory>
+#include <string>
+
+#include "controls/TextLayoutCache.h"
+#include "settings/ColorTable.h"
+
+class AppSettings;
+class QPainter;
+class Timetable;
+
+// What one row of the departure list shows.
+struct ListRowView {
+    std::wstring text;  // label, departure time and countdown, ending in a space
+    std::wstring note;
+    ColorRef colour = 0;
+    int seconds = -1;  // to departure; -1 for rows without one
+    bool nextDeparture = false;
+};
+
+// Draws the rows of the departure list: the row text in the row's colour (white on that colour
+// when selected), the pulsing progress bar of a departure about to leave, and the note, which
+// follows the row text or scrolls sideways behind it. Knows nothing of widgets.
+class CLstTimesRenderer {
+public:
+    explicit CLstTimesRenderer(const AppSettings& settings);
+
+    // Makes the list font again from the settings.
+    void ApplySettings();
+    const QFont& Font() const { return font_; }
+    int RowHeight() const { return rowHeight_; }
+
+    // Row `index` of the timetable's current section, or a spare row after the last departure.
+    ListRowView MakeRow(const Timetable* timetable, int index) const;
+
+    void PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row, bool selected,
+                  unsigned frame) const;
+
+private:
+    void PaintProgressBar(QPainter& painter, const QRect& rect, int seconds, ColorRef background,
+                          ColorRef text, unsigned frame) const;
+    void PaintNote(QPainter& painter, const QRect& rect, const TextLayoutCache::Entry& note,
+                   int textWidth, unsigned frame) const;
+
+    const AppSettings& settings_;
+    QFont font_;
+    int rowHeight_ = 1;
+    std::unique_ptr<TextLayoutCache> texts_;  // painting does not change what a row shows
+};

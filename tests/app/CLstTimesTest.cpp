@@ -1,0 +1,162 @@
+#include "controls/CLstTimes.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QKeyEvent>
+#include <vector>
+
+#include "DemoTimetable.h"
+#include "OffscreenApp.h"
+#include "controls/QtConvert.h"
+
+namespace {
+
+constexpr int kVisibleRows = 20;
+
+// Monday 7 December 2026 (a weekday), Saturday 12 December.
+Moment Monday(int hour, int minute, int second = 0) {
+    return Moment::FromFields(2026, 12, 7, hour, minute, second);
+}
+Moment Saturday(int hour, int minute) {
+    return Moment::FromFields(2026, 12, 12, hour, minute, 0);
+}
+
+class CLstTimesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        list_.resize(400, kVisibleRows * list_.RowHeight() + 2 * list_.frameWidth());
+        list_.show();
+        demo_.timetable.FindNextDeparture(Monday(10, 0), true);
+        list_.ResetRows(&demo_.timetable);
+    }
+
+    const DaySection& Section() const { return *demo_.timetable.FindSection(); }
+    int Departures() const { return static_cast<int>(Section().departures.size()); }
+    int TopRow() const { return list_.indexAt(QPoint(2, 2)).row(); }
+    int IndexOf(int minutes) const {
+        for (int i = 0; i < Departures(); ++i) {
+            if (Section().departures[static_cast<std::size_t>(i)].time == minutes) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    QImage Render() {
+        QImage image(list_.size(), QImage::Format_RGB32);
+        list_.render(&image);
+        return image;
+    }
+
+    QApplication& app_ = OffscreenApp();  // before any widget
+    AppSettings settings_ = TestSettings();
+    DemoTimetable demo_{settings_};
+    CLstTimes list_{settings_};
+};
+
+TEST_F(CLstTimesTest, RowsForEveryDepartureAndAScreenfulMore) {
+    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
+    // The last departure (00:36 of the next night) can be shown at the top.
+    const int last = Section().departures.back().time;
+    ASSERT_GE(last, 24 * 60);
+    list_.ShowAt(DisplayMode::ViewMoment, Monday(last / 60 - 24, last % 60));
+    EXPECT_EQ(TopRow(), Departures() - 1);
+
+    // A day no section serves leaves the list empty.
+    demo_.timetable.sections.clear();
+    list_.ResetRows(&demo_.timetable);
+    EXPECT_EQ(list_.count(), 0);
+    EXPECT_EQ(list_.TrackNow(true, Monday(10, 0)), -1);
+    EXPECT_EQ(list_.ShowAt(DisplayMode::ViewMoment, Monday(10, 0)), -1);
+
+    CLstTimes unattached(settings_);
+    EXPECT_EQ(unattached.TrackNow(true, Monday(10, 0)), -1);
+    EXPECT_EQ(unattached.ShowAtMinute(600, Monday(10, 0)), -1);
+}
+
+TEST_F(CLstTimesTest, TrackNowRefillsWhenTheDaysSectionChanges) {
+    const int weekday = list_.TrackNow(true, Monday(10, 0));
+    EXPECT_EQ(weekday, IndexOf(10 * 60 + 1));
+    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
+    // Saturday has fewer departures; the list follows without being told.
+    demo_.timetable.displayMode = DisplayMode::HourBlocks;
+    list_.TrackNow(true, Saturday(10, 0));
+    EXPECT_EQ(Section().dayMask, DemoTimetable::kWeekendAndHolidays);
+    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
+    EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::RealTime);
+    // Out of real time the list is left alone.
+    demo_.timetable.displayMode = DisplayMode::HourBlocks;
+    list_.TrackNow(false, Monday(10, 0));
+    EXPECT_NE(list_.count(), Departures() + kVisibleRows);
+    EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::HourBlocks);
+}
+
+TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
+    std::vector<int> userChanges;
+    QObject::connect(&list_, &CLstTimes::userSelectionChanged,
+                     [&userChanges](int row) { userChanges.push_back(row); });
+    list_.clearFocus();
+    list_.activateWindow();
+    list_.setFocus(Qt::TabFocusReason);  // Qt makes a current row of its own here
+    QApplication::processEvents();
+    const int noon = IndexOf(12 * 60);
+    ASSERT_GE(noon, 1);
+    EXPECT_EQ(list_.ShowAt(DisplayMode::ViewMoment, Monday(11, 58)), noon);
+    EXPECT_EQ(list_.currentRow(), noon);
+    EXPECT_EQ(TopRow(), noon);
+
+    settings_.prevDisp = 1;
+    const int later = IndexOf(13 * 60 + 3);
+    EXPECT_EQ(list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0)), later);
+    EXPECT_EQ(TopRow(), later - 1);
+    EXPECT_EQ(list_.RememberedSelection(), noon);
+
+    list_.SelectRow(5);
+    EXPECT_EQ(list_.currentRow(), 5);
+    EXPECT_EQ(list_.RememberedSelection(), later);
+    // None of this was the user's doing; a key press is.
+    EXPECT_TRUE(userChanges.empty());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(&list_, &down);
+    EXPECT_EQ(userChanges, std::vector<int>{6});
+}
+
+TEST_F(CLstTimesTest, ShowAtMinuteAfterMidnightIsTomorrow) {
+    struct Case {
+        int minutes;
+        int day;
+        int hour;
+        int minute;
+        DisplayMode mode;
+    };
+    const std::vector<Case> cases = {
+        {10 * 60 + 30, 7, 10, 30, DisplayMode::ViewMoment},
+        {24 * 60 + 20, 8, 0, 20, DisplayMode::ViewMoment},
+        {-1, 7, 9, 15, DisplayMode::RealTime},
+    };
+    for (const Case& c : cases) {
+        list_.ShowAtMinute(c.minutes, Monday(9, 15));
+        const MomentFields shown = demo_.timetable.viewMoment.Fields();
+        EXPECT_EQ(shown.day, c.day) << c.minutes;
+        EXPECT_EQ(shown.hour, c.hour) << c.minutes;
+        EXPECT_EQ(shown.minute, c.minute) << c.minutes;
+        EXPECT_EQ(demo_.timetable.displayMode, c.mode) << c.minutes;
+    }
+}
+
+TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColoursTheSelection) {
+    const int next = list_.TrackNow(true, Monday(10, 0));
+    list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
+    ASSERT_EQ(list_.currentRow(), next);
+    // 10:01 has the marks "c": the blue of 各駅停車.
+    ASSERT_EQ(Section().departures[static_cast<std::size_t>(next)].marks, L"c");
+    const QImage image = Render();
+    EXPECT_EQ(list_.NextRow(), next);
+    const QRect row = list_.visualItemRect(list_.item(next));
+    const QPoint inImage = list_.viewport()->mapTo(&list_, row.topRight());
+    EXPECT_EQ(image.pixelColor(inImage.x() - 1, inImage.y() + 1),
+              ToQColor(*demo_.colours.Find(L"各駅停車")));
+}
+
+}  // namespace
