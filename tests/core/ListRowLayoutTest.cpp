@@ -107,26 +107,10 @@ TEST(ListRowLayoutTest, WhenTheNoteScrolls) {
             c.follows)
             << c.name;
     }
-}
-
-TEST(ListRowLayoutTest, NoteMovesOneOrTwoPixelsPerRefresh) {
-    struct Case {
-        int scrollMode;
-        unsigned frame;
-        int offset;
-        int first;
-        int second;
-    };
-    const std::vector<Case> cases = {
-        {1, 25, 25, 75, 5},  {1, 125, 25, 75, 5}, {2, 60, 20, 80, 0},
-        {2, 90, 80, 20, 60}, {3, 25, 0, 80, 0},
-    };
-    for (const Case& c : cases) {
-        const auto pieces = listrow::NotePieces(c.scrollMode, c.frame, 100, 80);
-        EXPECT_EQ(pieces.offset, c.offset) << c.scrollMode << " " << c.frame;
-        EXPECT_EQ(pieces.first, c.first) << c.scrollMode << " " << c.frame;
-        EXPECT_EQ(pieces.second, c.second) << c.scrollMode << " " << c.frame;
-    }
+    // One pixel per refresh, two at double speed; an unknown mode does not move.
+    EXPECT_EQ(listrow::NoteScrollStep(1, 7), 7);
+    EXPECT_EQ(listrow::NoteScrollStep(2, 7), 14);
+    EXPECT_EQ(listrow::NoteScrollStep(5, 7), 0);
 }
 
 }  // namespace
