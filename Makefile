@@ -24,7 +24,7 @@ test: build
 
 # The same suite built with address and undefined-behaviour sanitizers.
 test-sanitize:
-	$(MAKE) test BUILD=build-sanitize CMAKE_ARGS="-DKOVARIS_SANITIZE=ON -DKOVARIS_BUILD_BENCH=OFF"
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp $(MAKE) test BUILD=build-sanitize CMAKE_ARGS="-DKOVARIS_SANITIZE=ON -DKOVARIS_BUILD_BENCH=OFF"
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVARIS_BUILD_TESTS=OFF
