@@ -262,4 +262,29 @@ TEST_F(DataStoreTest, SeventyEntriesGiveSixtyThreeMenuItems) {
     EXPECT_FALSE(store.EntryForChoice(-2).has_value());
 }
 
+TEST_F(DataStoreTest, LastTimetableOnlyOnTheFirstLevelLoad) {
+    LevelView view;
+    view.defaultComboIndex = 2;
+    struct Case {
+        int dspLstTbl;
+        const wchar_t* last;
+        bool first;
+        const wchar_t* expectedPath;
+        int expectedCombo;
+    };
+    const std::vector<Case> cases = {
+        {1, L"/d/last.tbl", true, L"/d/last.tbl", -1},
+        {1, L"/d/last.tbl", false, L"", 2},
+        {0, L"/d/last.tbl", true, L"", 2},
+        {1, L"", true, L"", 2},
+    };
+    for (const Case& c : cases) {
+        settings.dspLstTbl = c.dspLstTbl;
+        settings.lastTimetable = c.last;
+        const LevelOpening opening = ChooseLevelOpening(settings, c.first, view);
+        EXPECT_EQ(opening.lastTimetable, c.expectedPath);
+        EXPECT_EQ(opening.comboIndex, c.expectedCombo);
+    }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "catalogue/LevelView.h"
 
 #include "catalogue/DataStore.h"
+#include "settings/AppSettings.h"
 
 LevelView BuildLevelView(const DataStore& store, int defaultIndex) {
     LevelView view;
@@ -22,4 +23,15 @@ LevelView BuildLevelView(const DataStore& store, int defaultIndex) {
         }
     }
     return view;
+}
+
+LevelOpening ChooseLevelOpening(const AppSettings& settings, bool firstLevelLoad,
+                                const LevelView& view) {
+    LevelOpening opening;
+    if (firstLevelLoad && settings.dspLstTbl != 0 && !settings.lastTimetable.empty()) {
+        opening.lastTimetable = settings.lastTimetable;
+    } else {
+        opening.comboIndex = view.defaultComboIndex;
+    }
+    return opening;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class AppSettings;
 class DataStore;
 
 inline constexpr int kTableMenuParentId = 33000;
@@ -38,3 +39,13 @@ struct LevelView {
 
 // `defaultIndex` is the entry index PickDefaultEntry gave, or -1.
 LevelView BuildLevelView(const DataStore& store, int defaultIndex);
+
+// What a freshly loaded level opens: on the first level load of a window, the timetable shown
+// last (when DspLstTbl asks for it and the history names one), with no combo item selected;
+// otherwise the default entry's combo item, if the level has a default.
+struct LevelOpening {
+    std::wstring lastTimetable;  // the path to show; empty when the combo choice applies
+    int comboIndex = -1;         // the combo item to select and open, -1 for none
+};
+LevelOpening ChooseLevelOpening(const AppSettings& settings, bool firstLevelLoad,
+                                const LevelView& view);
