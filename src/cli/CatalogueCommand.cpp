@@ -146,6 +146,11 @@ void AddCatalogueCommand(CLI::App& app, std::ostream& out, std::ostream& err, in
     command->add_option("--settings", options->settingsFile,
                         "settings file (default ./Kovaris.ini; never written)");
     command->add_option("path", options->path, "sub-levels to enter in turn, by target");
+    command->footer(
+        "One line per entry, in list order: kind (Node, Plain, Morning, Afternoon, Preferred),\n"
+        "the target as written, the caption and the resolved path, separated by tabs. \"* \"\n"
+        "marks the entry opened by default at --at (default: now), two spaces the others.\n"
+        "Without --cfg the settings' CfgRead decides between vekt.cfg and a scan of the folders.");
     command->callback(
         [options, &out, &err, &status] { status = RunCatalogue(*options, out, err); });
 }
