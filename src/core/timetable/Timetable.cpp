@@ -19,7 +19,7 @@ bool Timetable::LoadTimetable(std::wstring_view filePath) {
 namespace {
 
 constexpr std::wstring_view kBlankLabel = L"　　　";
-constexpr std::wstring_view kNextLabels[] = {L"先　発", L"次　発", L"次々発"};
+constexpr std::wstring_view kNextLabels[] = {kNextDepartureLabel, L"次　発", L"次々発"};
 
 // The moment's clock time in seconds of the timetable day: hours at or below the day-change hour
 // belong to the night after the day, so they count from 24.

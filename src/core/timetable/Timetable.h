@@ -63,6 +63,9 @@ struct ArrivalStation {
     std::vector<TravelTime> travelTimes;
 };
 
+// The label of the next departure in real-time mode; the list remembers the row that carries it.
+inline constexpr std::wstring_view kNextDepartureLabel = L"先　発";
+
 // What one row of the departure list shows.
 struct RowInfo {
     std::wstring label;
