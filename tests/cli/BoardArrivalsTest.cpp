@@ -4,32 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "Kovaris.h"
+#include "CliRun.h"
 #include "TestFiles.h"
 
 namespace {
 
-struct BoardRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // Runs `kovaris board` on a data root with a settings file holding `settingsText`.
-BoardRun Board(const std::string& settingsText, std::vector<std::string> args,
-               const std::string& root = KOVARIS_DEMO_DATA) {
+CliRun Board(const std::string& settingsText, std::vector<std::string> args,
+             const std::string& root = KOVARIS_DEMO_DATA) {
     TempDir dir;
     WriteBytes(dir.File(L"Kovaris.ini"), settingsText);
-    args.insert(args.begin(), {"kovaris", "board", "--color", "never", "--settings",
+    args.insert(args.begin(), {"board", "--color", "never", "--settings",
                                wtext::WideToUtf8(dir.File(L"Kovaris.ini")), "--data-root", root});
-    std::vector<const char*> argv;
-    for (const std::string& a : args) {
-        argv.push_back(a.c_str());
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunKovaris(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
+    return RunCli(std::move(args));
 }
 
 std::string After(const std::string& text, const std::string& marker) {
@@ -62,7 +49,7 @@ TEST(BoardArrivalsTest, ArrivalRowsOfTheNextDeparture) {
          "桜川中央(地 　--:--\n"},
     };
     for (const Case& c : cases) {
-        const BoardRun run =
+        const CliRun run =
             Board(c.settings, {"--table", "WAKABA_UP.tbl", "--at", c.at, "--arrivals"});
         EXPECT_EQ(run.status, 0) << c.name << run.err;
         EXPECT_EQ(After(run.out, "\n--\n"), c.arrivals) << c.name;
@@ -71,7 +58,7 @@ TEST(BoardArrivalsTest, ArrivalRowsOfTheNextDeparture) {
 
 TEST(BoardArrivalsTest, WithoutATableTheRootLevelsDefault) {
     // Directory mode opens the first timetable by name; the route configuration the morning one.
-    BoardRun run = Board("", {"--at", "2026-12-08 09:00:00"});
+    CliRun run = Board("", {"--at", "2026-12-08 09:00:00"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("北浜方面"), std::string::npos) << run.out;
     run = Board("CfgRead=1\r\n", {"--at", "2026-12-08 09:00:00"});

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
+#include "ExampleTimetable.h"
 #include "Kovaris.h"
 #include "TestFiles.h"
 #include "settings/AppSettings.h"
@@ -16,30 +18,10 @@
 
 namespace {
 
-constexpr std::wstring_view kHarborLine =
-    L";Harbor Line for Central\n"
-    L";revised in spring\n"
-    L"a:Rapid Central;Rapid\n"
-    L"b:Local;Local\n"
-    L"$Harbor:+3 >harbor.tbl a12 b15 20\n"
-    L"[MON][TUE][WED][THU][FRI]\n"
-    L"#Harbor Northbound\n"
-    L"5 10 a25 b40\n"
-    L"23 05 a30\n"
-    L"0 b15\n"
-    L"[SAT][SUN][HOL]\n"
-    L"6 00 30\n";
-
 constexpr std::wstring_view kWeekdaysOnly =
     L";Weekdays only\n"
     L"[MON][TUE][WED][THU][FRI]\n"
     L"7 15\n";
-
-struct Result {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -55,7 +37,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class BoardCommandTest : public ::testing::Test {
 protected:
     BoardCommandTest() {
-        WriteSJisFile(dir.File(L"harbor.tbl"), kHarborLine);
+        WriteSJisFile(dir.File(L"harbor.tbl"), kHarborLineExample);
         WriteSJisFile(dir.File(L"weekdays.tbl"), kWeekdaysOnly);
         WriteSJisFile(dir.File(L"Kovaris.ini"), L"DataPath=" + dir.Root() + L"\nDayChgHour=2\n");
         WriteSJisFile(dir.File(L"prev.ini"),
@@ -68,19 +50,9 @@ protected:
         return wtext::WideToUtf8(dir.File(wtext::Utf8ToWide(name)));
     }
 
-    Result Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"kovaris", "board"});
-        std::vector<const char*> argv;
-        for (const std::string& arg : args) {
-            argv.push_back(arg.c_str());
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        Result result;
-        result.status = RunKovaris(static_cast<int>(argv.size()), argv.data(), out, err);
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+    static CliRun Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "board");
+        return RunCli(std::move(args));
     }
 
     TempDir dir;
@@ -143,7 +115,7 @@ TEST_F(BoardCommandTest, PrintsTheRowsOfTheListAtAMoment) {
          {"Weekdays only  (土曜)", "本日の発車はありません"}},
     };
     for (const Case& c : cases) {
-        const Result r = Run({"--table", Path(c.table), "--settings", Path(c.settings), "--at",
+        const CliRun r = Run({"--table", Path(c.table), "--settings", Path(c.settings), "--at",
                               c.at, "--rows", c.rows});
         EXPECT_EQ(r.status, 0) << c.name;
         EXPECT_EQ(Lines(r.out), c.lines) << c.name;
@@ -152,7 +124,7 @@ TEST_F(BoardCommandTest, PrintsTheRowsOfTheListAtAMoment) {
 }
 
 TEST_F(BoardCommandTest, DataRootOptionNamesWhereHolidaysAre) {
-    const Result r =
+    const CliRun r =
         Run({"--table", Path("harbor.tbl"), "--settings", Path("nodata.ini"), "--data-root",
              wtext::WideToUtf8(dir.Root()), "--at", "2026-12-09 05:50:00", "--rows", "1"});
     EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"Harbor Line for Central  (祝日 鉄道の日)",
@@ -161,7 +133,7 @@ TEST_F(BoardCommandTest, DataRootOptionNamesWhereHolidaysAre) {
 
 TEST_F(BoardCommandTest, ColoursRowsFromTheColourList) {
     WriteSJisFile(dir.File(L"color.ini"), L"Rapid Central=255,0,0\nLocal=0,0,255\n");
-    const Result r = Run({"--table", Path("harbor.tbl"), "--settings", Path("Kovaris.ini"), "--at",
+    const CliRun r = Run({"--table", Path("harbor.tbl"), "--settings", Path("Kovaris.ini"), "--at",
                           "2026-12-07 05:20:00", "--rows", "3", "--color", "always"});
     EXPECT_EQ(Lines(r.out), (std::vector<std::string>{
                                 "Harbor Line for Central  Harbor Northbound  (月曜)",
@@ -193,7 +165,7 @@ TEST_F(BoardCommandTest, ErrorsNameWhatCouldNotBeRead) {
          "YYYY-MM-DD HH:MM:SS"},
     };
     for (const Case& c : cases) {
-        const Result r = Run(c.args);
+        const CliRun r = Run(c.args);
         EXPECT_EQ(r.status, c.status) << c.name;
         EXPECT_EQ(r.out, "") << c.name;
         EXPECT_NE(r.err.find(c.errPart), std::string::npos) << c.name << ": " << r.err;

@@ -4,30 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "Kovaris.h"
+#include "CliRun.h"
 #include "TestFiles.h"
 
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Catalogue(std::vector<std::string> args) {
+CliRun Catalogue(std::vector<std::string> args) {
     static TempDir settingsDir;  // an empty settings file, so ./Kovaris.ini plays no part
     WriteBytes(settingsDir.File(L"Kovaris.ini"), "");
-    args.insert(args.begin(), {"kovaris", "catalogue", "--settings",
-                               wtext::WideToUtf8(settingsDir.File(L"Kovaris.ini"))});
-    std::vector<const char*> argv;
-    for (const std::string& a : args) {
-        argv.push_back(a.c_str());
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunKovaris(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
+    args.insert(args.begin(),
+                {"catalogue", "--settings", wtext::WideToUtf8(settingsDir.File(L"Kovaris.ini"))});
+    return RunCli(std::move(args));
 }
 
 const std::string kDemo = std::string(KOVARIS_DEMO_DATA) + "/";
@@ -79,7 +66,7 @@ TEST(CatalogueCommandTest, DemoLevelsInBothModes) {
     for (const Case& c : cases) {
         std::vector<std::string> args = {"--data-root", kDemo};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        const CommandRun run = Catalogue(args);
+        const CliRun run = Catalogue(args);
         EXPECT_EQ(run.status, 0) << c.name << run.err;
         EXPECT_EQ(run.out, c.expected) << c.name;
     }
@@ -88,7 +75,7 @@ TEST(CatalogueCommandTest, DemoLevelsInBothModes) {
 TEST(CatalogueCommandTest, LevelsThatCannotBeShown) {
     TempDir empty;
     const std::string root = wtext::WideToUtf8(empty.Root());
-    CommandRun run = Catalogue({"--data-root", root, "--cfg"});
+    CliRun run = Catalogue({"--data-root", root, "--cfg"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "環境ファイルの読み込みに失敗しました\n" + root + "vekt.cfg\n");

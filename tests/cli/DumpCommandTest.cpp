@@ -7,42 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "CliRun.h"
+#include "ExampleTimetable.h"
 #include "Kovaris.h"
 #include "TestFiles.h"
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunArgs(std::vector<std::string> args) {
-    args.insert(args.begin(), "kovaris");
-    std::vector<const char*> argv;
-    for (const std::string& a : args) {
-        argv.push_back(a.c_str());
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunKovaris(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
-
-const wchar_t* const kExample =
-    L";Harbor Line for Central\n"
-    L";revised in spring\n"
-    L"a:Rapid Central;Rapid\n"
-    L"b:Local;Local\n"
-    L"$Harbor:+3 >harbor.tbl a12 b15 20\n"
-    L"[MON][TUE][WED][THU][FRI]\n"
-    L"#Harbor Northbound\n"
-    L"5 10 a25 b40\n"
-    L"23 05 a30\n"
-    L"0 b15\n"
-    L"[SAT][SUN][HOL]\n"
-    L"6 00 30\n";
 
 nlohmann::json HourIndex(std::vector<std::pair<int, int>> slots) {
     nlohmann::json index = nlohmann::json::array();
@@ -58,8 +28,8 @@ nlohmann::json HourIndex(std::vector<std::pair<int, int>> slots) {
 TEST(DumpCommandTest, PrintsTheExampleFileAsJson) {
     TempDir dir;
     const std::wstring path = dir.File(L"harbor line.tbl");
-    WriteSJisFile(path, kExample);
-    const Outcome run = RunArgs({"dump", wtext::WideToUtf8(path)});
+    WriteSJisFile(path, kHarborLineExample);
+    const CliRun run = RunCli({"dump", wtext::WideToUtf8(path)});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
 
@@ -102,7 +72,7 @@ TEST(DumpCommandTest, DayChangeHourAndJapaneseText) {
     TempDir dir;
     const std::wstring path = dir.File(L"港.tbl");
     WriteSJisFile(path, L";港線\n快:x\n[MON]\n#平日\n0 快5\n");
-    const Outcome run = RunArgs({"dump", "--day-change-hour", "-1", wtext::WideToUtf8(path)});
+    const CliRun run = RunCli({"dump", "--day-change-hour", "-1", wtext::WideToUtf8(path)});
     ASSERT_EQ(run.status, 0) << run.err;
     const nlohmann::json json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["title"], "港線");
@@ -114,14 +84,14 @@ TEST(DumpCommandTest, DayChangeHourAndJapaneseText) {
 TEST(DumpCommandTest, FailuresGoToStderrWithTheirStatus) {
     TempDir dir;
     const std::string missing = wtext::WideToUtf8(dir.File(L"missing.tbl"));
-    const Outcome unreadable = RunArgs({"dump", missing});
+    const CliRun unreadable = RunCli({"dump", missing});
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_EQ(unreadable.out, "");
     EXPECT_EQ(unreadable.err, "kovaris dump: cannot read " + missing + "\n");
 
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"dump"}, {"dump", "--day-change-hour", "x", missing}, {}}) {
-        const Outcome usage = RunArgs(args);
+        const CliRun usage = RunCli(args);
         EXPECT_NE(usage.status, 0) << args.size();
         EXPECT_NE(usage.err, "") << args.size();
     }

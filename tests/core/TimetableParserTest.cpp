@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "ExampleTimetable.h"
 #include "TestFiles.h"
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
@@ -95,19 +96,7 @@ std::wstring SectionsText(const Timetable& t) {
 }
 
 TEST_F(TimetableParserTest, ReadsTheExampleFile) {
-    const Timetable& t = LoadText(
-        L";Harbor Line for Central\n"
-        L";revised in spring\n"
-        L"a:Rapid Central;Rapid\n"
-        L"b:Local;Local\n"
-        L"$Harbor:+3 >harbor.tbl a12 b15 20\n"
-        L"[MON][TUE][WED][THU][FRI]\n"
-        L"#Harbor Northbound\n"
-        L"5 10 a25 b40\n"
-        L"23 05 a30\n"
-        L"0 b15\n"
-        L"[SAT][SUN][HOL]\n"
-        L"6 00 30\n");
+    const Timetable& t = LoadText(kHarborLineExample);
     EXPECT_EQ(t.title, L"Harbor Line for Central");
     EXPECT_EQ(LegendText(t), L"a=Rapid Central/Rapid;b=Local/Local;");
     EXPECT_EQ(ArrivalsText(t), L"[Harbor]>harbor.tbl+3:a12,b15,-20,;");
