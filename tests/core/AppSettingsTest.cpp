@@ -162,6 +162,24 @@ TEST(AppSettingsTest, SaveWritesTheFortyOneLinesInOrder) {
     EXPECT_EQ(ReadBytes(dir.File(L"Kovaris.ini")), ToSJis(expected));
 }
 
+// Without a settings file every key keeps its default, and a flag set outside the loader is
+// still written as 0 or 1.
+TEST(AppSettingsTest, DefaultsReachTheFileUnchanged) {
+    TempDir dir;
+    AppSettings settings = SettingsAt(dir);
+    EXPECT_FALSE(settings.Load(nullptr));
+    settings.shortMark = 5;
+    ASSERT_TRUE(settings.Save());
+    const std::string bytes = ReadBytes(settings.filePath);
+    EXPECT_EQ(bytes.rfind(ToSJis(L"DataPath=\r\nDayChgHour=2\r\n"), 0), 0u);
+    for (const std::wstring line :
+         {L"\r\nDspCmbTbl=1\r\n", L"\r\nCountDown=3\r\n", L"\r\nFntTrns=ＭＳ ゴシック\r\n",
+          L"\r\nShortMark=1\r\n", L"\r\nColorBack=16742500\r\n", L"\r\nSK_TimesUP=0\r\n"}) {
+        EXPECT_NE(bytes.find(ToSJis(line)), std::string::npos) << wtext::WideToUtf8(line);
+    }
+    EXPECT_TRUE(bytes.ends_with("\r\nSK_TrnsStart=0\r\n"));
+}
+
 // Every key must reach its own field and come back from it: a swapped table entry shows here.
 TEST(AppSettingsTest, EveryFieldSurvivesSaveAndLoad) {
     using S = AppSettings;

@@ -54,6 +54,10 @@ TEST(CompanionFilesTest, LoadHistoryBuildsEntries) {
          L"last\nABCDEFGHIJKLMNOPQRSTU\n",
          L"last",
          {{L"ABCDEFGHIJKLMNOPQRSTU", L"ABCDEFGHIJKLMNOP"}}},
+        {"an empty further line is an empty entry",
+         L"last\na.TBL\n\nb.TBL\n",
+         L"last",
+         {{L"a.TBL", L"a.TBL"}, {L"", L""}, {L"b.TBL", L"b.TBL"}}},
         {"entries in file order, empty name after comma",
          L"last\na.TBL,\nb.TBL,B\n",
          L"last",
@@ -108,9 +112,17 @@ TEST(CompanionFilesTest, MissingTdSettingsKeepDefaults) {
     TempDir dir;
     AppSettings settings = SettingsOn(dir);
     EXPECT_TRUE(settings.LoadTdSettings());
-    EXPECT_EQ(settings.hstNum, 4);
+    EXPECT_EQ(std::vector<int>({settings.hstNum, settings.lines, settings.interval,
+                                settings.fontStationSize, settings.fontTimesSize, settings.shadow,
+                                settings.clockFlag, settings.prevNext, settings.lineType,
+                                settings.alphaFrame, settings.alphaFrame2, settings.clearType}),
+              std::vector<int>({4, 5, 30, 110, 110, 0, 0, 0, 0, 70, 30, 0}));
+    EXPECT_EQ(std::vector<ColorRef>({settings.fontColorClock, settings.frameColorClock,
+                                     settings.frameColorStation, settings.frameColorTimes1,
+                                     settings.frameColorTimes2}),
+              std::vector<ColorRef>({16777215, 65793, 12591136, 1052688, 6316128}));
+    EXPECT_EQ(settings.fontStation, L"ＭＳ Ｐゴシック");
     EXPECT_EQ(settings.fontTimes, L"ＭＳ ゴシック");
-    EXPECT_EQ(settings.frameColorStation, 12591136u);
 }
 
 }  // namespace
