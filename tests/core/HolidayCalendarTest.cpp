@@ -56,7 +56,9 @@ TEST(HolidayCalendarTest, LoadHolidaysReadsTheSection) {
         {"name cut at 255",
          L"[HOL]\n1/1:" + std::wstring(100000, L'祝') + L"\n",
          {{101, std::wstring(255, L'祝')}}},
-        {"key beyond int skipped", L"[HOL]\n99999999999/1:x\n30000000/1:y\n", {}},
+        {"key beyond int skipped",
+         L"[HOL]\n99999999999/1:x\n30000000/1:y\n0/99999999999:z\n0/-99999999999:w\n",
+         {}},
     };
     for (const HolidayCase& c : cases) {
         EXPECT_EQ(LoadFrom(c.file), c.expected) << c.name;

@@ -31,8 +31,10 @@ std::optional<HolidayLine> ParseHolidayLine(std::wstring_view line) {
     if (!day) {
         return std::nullopt;
     }
+    // A saturated month or day stands for a number beyond the int range, whatever it adds to.
+    const auto saturated = [](int v) { return v == INT_MAX || v == INT_MIN; };
     const long long key = static_cast<long long>(*month) * 100 + *day;
-    if (key < INT_MIN || key > INT_MAX) {
+    if (saturated(*month) || saturated(*day) || key < INT_MIN || key > INT_MAX) {
         return std::nullopt;
     }
     HolidayLine holiday{static_cast<int>(key), {}};
