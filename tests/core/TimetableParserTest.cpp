@@ -133,6 +133,7 @@ TEST_F(TimetableParserTest, TitleBlock) {
         {"no comment first", L"a:Rapid\n;Late\n", L"NoTitle"},
         {"empty line ends the title block", L"\n;Late\n", L"NoTitle"},
         {"bare semicolon", L";\n;Second\n", L""},
+        {"white space before the semicolon", L"\x3000\t;Title\n", L"Title"},
     };
     for (const BlockCase& c : cases) {
         EXPECT_EQ(LoadText(c.file).title, c.expected) << c.name;
@@ -148,6 +149,8 @@ TEST_F(TimetableParserTest, LegendBlock) {
         {"only the first character is the mark", L"abc:Name;N\n", L"a=Name/N;"},
         {"mark alone", L"x\n", L"x=/;"},
         {"an empty name stops the scan", L"a:;Rapid\n", L"a=/;"},
+        {"ideographic spaces trim the name and end the short name",
+         L"a:\x3000快速\x3000;\x3000快\x3000速\n", L"a=快速/快;"},
         {"not a letter", L"1:One;1\n#a:Caption\n:b;c\n", L""},
         {"case matters, later line replaces", L"a:Old;O\nA:Upper;U\na:New;N\n",
          L"A=Upper/U;a=New/N;"},
@@ -192,6 +195,11 @@ TEST_F(TimetableParserTest, DaySections) {
          L"127|Cap|Two|5=0,|301,"},
         {"caption before the first header", L"$X:\n#Cap\n[MON]\n5 1\n", L"2|Cap||5=0,|301,"},
         {"later caption replaces", L"[MON]\n#A B\n5 1\n#C\n", L"2|C||5=0,|301,"},
+        {"a bare # empties both captions", L"[MON]\n#A B\n5 1\n#\n", L"2|||5=0,|301,"},
+        {"caption words end at any white space", L"[MON]\n#\x3000平日\x3000上り 下り\n5 1\n",
+         L"2|平日|上り|5=0,|301,"},
+        {"headerless departures take the days of the next header", L"$X:\n#C\n5 1\n[SAT]\n6 2\n",
+         L"64|C||5=0,6=1,|301,362,"},
         {"empty section dropped", L"[MON]\n[SUN]\n5 1\n", L"1|||5=0,|301,"},
         {"trailing header yields nothing", L"[MON]\n5 1\n[SAT]\n", L"2|||5=0,|301,"},
         {"trailing caption", L"[MON]\n5 1\n#End\n", L"2|End||5=0,|301,"},
@@ -200,6 +208,8 @@ TEST_F(TimetableParserTest, DaySections) {
         {"24 and 0 share a slot", L"[MON]\n24 5\n0 5\n", L"2|||24=1,|1445,1445,"},
         {"hour line without departures", L"[MON]\n5\n6 1\n", L"2|||5=0,6=0,|361,"},
         {"repeated hour overwrites", L"[MON]\n5 1\n5 2\n", L"2|||5=1,|301,302,"},
+        {"white space after a space is skipped", L"[MON]\n5 \x3000\t10 \x3000 a20\n",
+         L"2|||5=0,|310,a320,"},
         {"marks and digits", L"[MON]\n5 05 ab7 -9 x-3 05x 123\n",
          L"2|||5=0,|305,ab307,-309,x-303,305,423,"},
         {"token without digit yields nothing", L"[MON]\n5 a 10 ** b\n", L"2|||5=0,|310,"},
