@@ -147,4 +147,40 @@ TEST_F(CCstClockTest, LongRightCaptionScrollsAndWrapsWithinItsRoom) {
     EXPECT_EQ(Render(still), image);
 }
 
+TEST_F(CCstClockTest, ScrollingStartsOneStepInAndCountsOnlyScrollingPaints) {
+    const std::wstring longCaption = L"平日ダイヤ　快速・区間快速・普通列車　全列車を表示します";
+    CCstClockRenderer renderer(settings_);
+    const int bottom = renderer.RequiredHeight();
+    QImage scratch(kWidth, bottom, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    const MomentFields now = time_.Now().Fields();
+    int counter = 0;
+    settings_.dirScroll = 3;
+    renderer.Paint(painter, scratch.rect(), now, L"東京", L"平日", counter);
+    EXPECT_EQ(counter, 0);  // fits: no scrolling
+    renderer.Paint(painter, scratch.rect(), now, L"東京", longCaption, counter);
+    EXPECT_EQ(counter, 1);
+    settings_.dirScroll = 0;
+    renderer.Paint(painter, scratch.rect(), now, L"東京", longCaption, counter);
+    EXPECT_EQ(counter, 1);  // runs on instead
+    painter.end();
+
+    // The first scrolling paint already shows the caption moved by DirScroll pixels.
+    CCstClock still(settings_, time_);
+    still.SetCaptions(L"東京", longCaption);
+    const QImage runningOn = Render(still);
+    settings_.dirScroll = 3;
+    CCstClock moving(settings_, time_);
+    moving.SetCaptions(L"東京", longCaption);
+    const QImage scrolled = Render(moving);
+    const int x0 = kWidth / 3 + 10;
+    const int room = kWidth - kWidth / 3 - 14;
+    const int y0 = bottom - renderer.CaptionFontHeight();
+    for (int y = y0; y < bottom - 4; ++y) {
+        for (int x = x0; x < x0 + room - 3; ++x) {
+            ASSERT_EQ(scrolled.pixelColor(x, y), runningOn.pixelColor(x + 3, y)) << x << "," << y;
+        }
+    }
+}
+
 }  // namespace

@@ -81,6 +81,18 @@ TEST_F(CLstTimesRendererTest, ProgressBarPulsesAndStaysAwayFromOtherRows) {
     EXPECT_EQ(Paint(Row(30), false, 0).pixelColor(kWidth - 10, mid), QColor(Qt::white));
 }
 
+TEST_F(CLstTimesRendererTest, SelectedRowBlendsItsBarFromTheRowColourTowardWhite) {
+    const ColorRef red = 0x000000C0;
+    ListRowView row = Row(60, L"", red);
+    row.text = L"";
+    const QImage image = Paint(row, true, 4);
+    const int mid = image.height() / 2;
+    EXPECT_EQ(image.pixelColor(kWidth - 10, mid), ToQColor(listrow::BarColour(red, 0xFFFFFF, 4)));
+    EXPECT_EQ(image.pixelColor(10, mid), QColor(0xC0, 0, 0));
+    // The long mark at one minute is cut out of the bar in the row colour.
+    EXPECT_EQ(image.pixelColor(kWidth / 2 + 1, mid), QColor(0xC0, 0, 0));
+}
+
 TEST_F(CLstTimesRendererTest, SelectedRowIsWhiteOnTheRowColour) {
     const ColorRef red = 0x000000C0;
     const QImage plain = Paint(Row(600, L"快速 ", red), false, 0);

@@ -132,6 +132,7 @@ TEST_F(CLstTimesTest, ShowAtMinuteAfterMidnightIsTomorrow) {
     };
     const std::vector<Case> cases = {
         {10 * 60 + 30, 7, 10, 30, DisplayMode::ViewMoment},
+        {23 * 60 + 59, 7, 23, 59, DisplayMode::ViewMoment},
         {24 * 60 + 20, 8, 0, 20, DisplayMode::ViewMoment},
         {-1, 7, 9, 15, DisplayMode::RealTime},
     };

@@ -36,7 +36,12 @@ TEST(ClockLayoutTest, UpperBoxTextsForEveryArrangement) {
         {"two lines, date below", true, true, {100, 25}, {110, 3}},
     };
     for (const Case& c : cases) {
-        const auto out = clocklayout::LayOutUpper(Upper(c.twoLines, c.swap));
+        const auto in = Upper(c.twoLines, c.swap);
+        const auto out = clocklayout::LayOutUpper(in);
+        EXPECT_EQ(out.box.left, 1) << c.name;
+        EXPECT_EQ(out.box.top, 1) << c.name;
+        EXPECT_EQ(out.box.right, 300) << c.name;
+        EXPECT_EQ(out.box.bottom, in.contentHeight + 3) << c.name;
         EXPECT_EQ(out.date.x, c.date.x) << c.name;
         EXPECT_EQ(out.date.y, c.date.y) << c.name;
         EXPECT_EQ(out.time.x, c.time.x) << c.name;
