@@ -63,6 +63,12 @@ TEST(ListRowLayoutTest, TickMarksEveryHalfMinute) {
     // Progress 10 gives 19 marks; a minute or less gives none.
     EXPECT_EQ(listrow::LayOutProgressBar(kRow, 10, 10).ticks.size(), 19u);
     EXPECT_TRUE(listrow::LayOutProgressBar(kRow, 10, 1).ticks.size() == 1u);
+    // Marks as dense as the row's pixels are still drawn; a hand-edited Progress asking for
+    // more (here over four thousand million) keeps its bar but gets none.
+    EXPECT_EQ(listrow::LayOutProgressBar(kRow, 10, 200).ticks.size(), 399u);
+    const auto huge = listrow::LayOutProgressBar(kRow, 10, 2147483647);
+    EXPECT_TRUE(huge.shown);
+    EXPECT_TRUE(huge.ticks.empty());
 }
 
 TEST(ListRowLayoutTest, PulseAndBarColour) {

@@ -29,6 +29,11 @@ ProgressBar LayOutProgressBar(const RowBox& row, int seconds, int progressMinute
     bar.top = row.top + 1;
     bar.bottom = row.bottom - 1;
     const long long marks = period / kTickSeconds;
+    // A hand-edited Progress can ask for more marks than the row has pixels: they would only
+    // merge into a block, and laying them all out would stall or exhaust every refresh.
+    if (marks > width) {
+        return bar;
+    }
     const int height = row.bottom - row.top;
     for (long long k = 1; k < marks; ++k) {
         Tick tick;
