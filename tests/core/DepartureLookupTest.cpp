@@ -82,6 +82,8 @@ TEST_F(DepartureLookupTest, FindsTheSectionAndTheNextDeparture) {
         {"after the last departure the first is next", At(7, 2, 30), 2, 0},
         {"Saturday", At(5, 6, 0), 7, 0},
         {"Saturday night, past the day's only departure", At(5, 23, 0), 7, 0},
+        {"the night before the epoch's Saturday is a Friday",
+         Moment::FromFields(1899, 12, 30, 1, 30, 0), 6, 6},
     };
     for (const Case& c : cases) {
         table.nextIndex = 99;

@@ -14,6 +14,24 @@ std::chrono::sys_days Epoch() {
     return sys_days{year{1899} / December / 30};
 }
 
+// Before the epoch the stored value is the day counted back, minus the time of day counted
+// forward (-1.25 is 29 December, 06:00), so arithmetic goes through a linear count of days.
+double ToLinear(double days) {
+    if (days >= 0.0) {
+        return days;
+    }
+    const double whole = std::trunc(days);
+    return whole + (whole - days);
+}
+
+double FromLinear(double linear) {
+    if (linear >= 0.0) {
+        return linear;
+    }
+    const double whole = std::floor(linear);
+    return whole - (linear - whole);
+}
+
 }  // namespace
 
 Moment::Moment(double days)
@@ -49,8 +67,9 @@ MomentFields Moment::Fields() const {
     long whole = static_cast<long>(std::trunc(days_));
     long seconds = std::lround(std::fabs(days_ - static_cast<double>(whole)) * kSecondsPerDay);
     if (seconds >= kSecondsPerDay) {
+        // Rounded up to midnight: the next calendar day, on either side of the epoch.
         seconds -= kSecondsPerDay;
-        whole += days_ < 0 ? -1 : 1;
+        ++whole;
     }
     const sys_days date = Epoch() + std::chrono::days{whole};
     const year_month_day ymd{date};
@@ -72,5 +91,5 @@ Moment Moment::PlusDays(double days) const {
     if (!valid_) {
         return *this;
     }
-    return Moment(days_ + days);
+    return Moment(FromLinear(ToLinear(days_) + days));
 }
