@@ -80,7 +80,7 @@ int CLstTimes::ShowAt(DisplayMode mode, Moment moment) {
         return -1;
     }
     rememberedSelection_ = currentRow();
-    if (currentRow() != index) {
+    if (!IsSelected(index)) {
         SelectProgrammatically(index);
     }
     ScrollToTop(settings_.prevDisp != 0 && index >= 1 ? index - 1 : index);
@@ -105,7 +105,7 @@ int CLstTimes::ShowAtMinute(int minutes, Moment now) {
 
 void CLstTimes::SelectRow(int index) {
     rememberedSelection_ = currentRow();
-    if (currentRow() != index) {
+    if (!IsSelected(index)) {
         SelectProgrammatically(index);
     }
 }
@@ -123,6 +123,12 @@ void CLstTimes::focusInEvent(QFocusEvent* event) {
     settingSelection_ = true;
     QListWidget::focusInEvent(event);
     settingSelection_ = false;
+}
+
+// The current row can have lost its selection (a Ctrl+click), so ask the row itself.
+bool CLstTimes::IsSelected(int row) const {
+    const QListWidgetItem* rowItem = item(row);
+    return rowItem != nullptr && rowItem->isSelected();
 }
 
 void CLstTimes::SelectProgrammatically(int row) {

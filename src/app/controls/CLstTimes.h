@@ -59,6 +59,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    bool IsSelected(int row) const;
     void SelectProgrammatically(int row);
     void ScrollToTop(int row);
 
