@@ -87,11 +87,16 @@ TEST_F(DepartureLookupTest, FindsTheSectionAndTheNextDeparture) {
     };
     for (const Case& c : cases) {
         table.nextIndex = 99;
+        table.viewMoment = Moment(1.5);
         EXPECT_EQ(table.FindNextDeparture(c.moment, false), c.result) << c.name;
         EXPECT_EQ(table.nextIndex, c.result) << c.name;
         EXPECT_EQ(table.dayType, c.dayType) << c.name;
         EXPECT_EQ(table.currentMoment, c.moment) << c.name;
+        EXPECT_EQ(table.viewMoment, Moment(1.5)) << c.name;
     }
+    // A real-time refresh moves the view moment along.
+    table.FindNextDeparture(At(7, 5, 0), true);
+    EXPECT_EQ(table.viewMoment, At(7, 5, 0));
 }
 
 TEST_F(DepartureLookupTest, HolidaysAndForcedDays) {
@@ -107,7 +112,9 @@ TEST_F(DepartureLookupTest, HolidaysAndForcedDays) {
     EXPECT_FALSE(table.GetRowInfo(0, row));
     RowMarkNames names;
     EXPECT_FALSE(table.GetRowMarkNames(0, names));
+    table.viewIndex = 5;
     EXPECT_EQ(table.FindViewDeparture(At(7, 10, 0)), -1);
+    EXPECT_EQ(table.viewIndex, 5);
 
     // The holiday is the shifted day's: 01:30 on the 8th still belongs to the 7th.
     EXPECT_EQ(table.FindNextDeparture(At(8, 1, 30), false), -1);
@@ -231,6 +238,8 @@ TEST_F(DepartureLookupTest, CountdownsAroundTheDayChange) {
         {"02:10 towards the next night's 26:15", At(7, 2, 10), 6, (24 * 60 + 5) * 60},
         {"after the last departure the first one is gone", At(5, 23, 0), 0, -16 * 3600},
         {"and stays gone until the day changes", At(6, 1, 0), 0, -18 * 3600},
+        // The day-change minute itself is no longer night: only earlier minutes count from 24.
+        {"02:00:30 towards the next night's 26:15", At(7, 2, 0, 30), 6, (24 * 60 + 15) * 60 - 30},
     };
     for (const Case& c : cases) {
         table.SetForcedDay(0);

@@ -41,6 +41,10 @@ TEST(RowTextTest, CountdownInBothSetsOfFormats) {
         {-180, 1, 3, CountdownFormat::LeftMinutes, L"      003分", L"00:03 "},
         {-7260, 1, 3, CountdownFormat::LeftMinutes, L"      121分", L"00:121 "},
         {-10, 1, 0, CountdownFormat::LeftMinutes, L"      000分", L"00:00 "},
+        // Past the day-change hour the row above the next night's departure is still to come;
+        // its "elapsed" time is negative and divides toward zero.
+        {90, 1, 3, CountdownFormat::LeftRecently, L"    -1分-30秒", L"-1.-30s"},
+        {79500, 1, 3, CountdownFormat::LeftRecently, L"    -1325分00秒", L"-1325.00s"},
     };
     for (const Case& c : cases) {
         const std::string name = std::to_string(c.seconds) + " s, distance " +
