@@ -115,6 +115,15 @@ TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
     list_.SelectRow(5);
     EXPECT_EQ(list_.currentRow(), 5);
     EXPECT_EQ(list_.RememberedSelection(), later);
+    // A current row whose selection was cleared (Ctrl+click) is selected again.
+    list_.clearSelection();
+    list_.SelectRow(5);
+    EXPECT_TRUE(list_.item(5)->isSelected());
+    list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
+    list_.clearSelection();
+    list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
+    EXPECT_TRUE(list_.item(later)->isSelected());
+    list_.SelectRow(5);
     // None of this was the user's doing; a key press is.
     EXPECT_TRUE(userChanges.empty());
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
