@@ -75,11 +75,31 @@ bool IsLeaf(const Json& json) {
     return true;
 }
 
+// An object or array of plain values on one line, spaced like the rest of the output.
+void PrintLeaf(const Json& json, std::ostream& out) {
+    if (!json.is_structured()) {
+        out << json.dump();
+        return;
+    }
+    const bool object = json.is_object();
+    out << (object ? "{" : "[");
+    const char* separator = "";
+    for (auto it = json.begin(); it != json.end(); ++it) {
+        out << separator;
+        if (object) {
+            out << Json(it.key()).dump() << ": ";
+        }
+        out << it->dump();
+        separator = ", ";
+    }
+    out << (object ? "}" : "]");
+}
+
 // Indented like dump(2), except that objects and arrays holding only plain values stay on one
 // line: a departure or the 32 hour slots then read as one row each.
 void Print(const Json& json, std::ostream& out, int indent) {
     if (!json.is_structured() || IsLeaf(json)) {
-        out << json.dump();
+        PrintLeaf(json, out);
         return;
     }
     const bool object = json.is_object();

@@ -64,6 +64,9 @@ TEST(DumpCommandTest, PrintsTheExampleFileAsJson) {
            {"hourIndex", HourIndex({{6, 0}})},
            {"departures", {{{"marks", ""}, {"time", 360}}, {{"marks", ""}, {"time", 390}}}}}}}};
     EXPECT_EQ(nlohmann::json::parse(run.out), expected);
+    // One departure or travel time per line, spaced as the documented layout shows it.
+    EXPECT_NE(run.out.find("\n        {\"mark\": \"a\", \"minutes\": 12},\n"), std::string::npos)
+        << run.out;
     // The title comes first, as a reader expects, not in alphabetical order.
     EXPECT_EQ(run.out.find("\"title\""), run.out.find('"'));
 }
