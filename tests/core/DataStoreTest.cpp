@@ -124,6 +124,8 @@ TEST_F(DataStoreTest, DefaultEntryByHalfDay) {
         {"preferred after the taken half-day is ignored", {K::Morning, K::Preferred}, 9, 0, 0},
         {"first plain", {K::Node, K::Plain, K::Plain}, 9, 0, 1},
         {"first morning wins", {K::Morning, K::Morning}, 9, 0, 0},
+        {"first afternoon wins", {K::Afternoon, K::Afternoon}, 13, 0, 0},
+        {"a later plain does not replace a preferred", {K::Preferred, K::Plain}, 9, 0, 0},
         {"nodes only", {K::Node, K::Node}, 9, 0, -1},
     };
     for (const Case& c : cases) {

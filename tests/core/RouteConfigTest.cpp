@@ -34,6 +34,8 @@ TEST(RouteConfigTest, PrefixesAndSeparators) {
         {L"/A>x.cfg:X", EntryKind::Node, L"A>x.cfg", L"＞ X"},
         {L">A>x.tbl", EntryKind::Preferred, L"A>x.tbl", L"A>x.tbl"},
         {L"/", EntryKind::Node, L"", L""},
+        {L"a>", EntryKind::Morning, L"", L""},
+        {L"/sub.cfg:", EntryKind::Node, L"sub.cfg", L"＞ "},
         {L"x.tbl::Two colons", EntryKind::Plain, L"x.tbl", L"Two colons"},
         {L"x.tbl:::Three", EntryKind::Plain, L"x.tbl", L":Three"},
         {L"x.tbl : ; Semi", EntryKind::Plain, L"x.tbl", L"; Semi"},

@@ -73,6 +73,7 @@ TEST_F(TransferTest, ArrivalRows) {
         bool configurationMode;
         std::wstring text;
         int arrivalMinutes;
+        bool itemData;  // a travel time entry applied, so the row carries its station
     };
     const std::vector<Case> cases = {
         {"late arrival passes 24",
@@ -80,55 +81,64 @@ TEST_F(TransferTest, ArrivalRows) {
          At(23 * 60 + 50),
          false,
          L"        Kita＞24:10",
-         24 * 60 + 10},
+         24 * 60 + 10,
+         true},
         {"travel time 0",
          {L"Kita", L"kita.tbl", 0, {{0, L'-'}}},
          At(600),
          false,
          L"        Kita＞--:--",
-         0},
+         0,
+         true},
         {"no target shows the time but offers nothing",
          {L"Kita", L"", 0, {{7, L'-'}}},
          At(600),
          false,
          L"        Kita　10:07",
-         0},
+         0,
+         true},
         {"route configuration in directory mode",
          {L"Kita", L"/k.cfg", 0, {{7, L'-'}}},
          At(600),
          false,
          L"        Kita　10:07",
-         0},
+         0,
+         true},
         {"route configuration in configuration mode",
          {L"Kita", L"/k.CFG", 0, {{7, L'-'}}},
          At(600),
          true,
          L"        Kita≫10:07",
-         607},
+         607,
+         true},
         {"no applicable travel time",
          {L"Kita", L"k.tbl", 0, {{7, L'a'}}},
          At(600, L"b"),
          false,
          L"        Kita＞--:--",
-         0},
+         0,
+         false},
         {"long Japanese name cut at a character boundary",
          {L"みなと中央ターミナル", L"m.tbl", 0, {{7, L'-'}}},
          At(600),
          false,
          L"みなと中央タ＞10:07",
-         607},
+         607,
+         true},
         {"odd cut keeps the column",
          {L"Aみなと中央タ", L"m.tbl", 0, {{7, L'-'}}},
          At(600),
          false,
          L"Aみなと中央 ＞10:07",
-         607},
+         607,
+         true},
         {"half-width kana are one byte",
          {L"ｱｲｳｴｵｶｷｸｹｺｻｼｽ", L"m.tbl", 0, {{7, L'-'}}},
          At(600),
          false,
          L"ｱｲｳｴｵｶｷｸｹｺｻｼ＞10:07",
-         607},
+         607,
+         true},
     };
     for (const Case& c : cases) {
         timetable.arrivals = {c.station};
@@ -136,6 +146,7 @@ TEST_F(TransferTest, ArrivalRows) {
         ASSERT_EQ(list.rows.size(), 1u) << c.name;
         EXPECT_EQ(list.rows[0].text, c.text) << c.name;
         EXPECT_EQ(list.rows[0].arrivalMinutes, c.arrivalMinutes) << c.name;
+        EXPECT_EQ(list.rows[0].hasTravelTime, c.itemData) << c.name;
         EXPECT_EQ(list.menu.size(), c.arrivalMinutes != 0 ? 1u : 0u) << c.name;
     }
 }
@@ -174,13 +185,43 @@ TEST_F(TransferTest, PlanFollowsTheStation) {
     EXPECT_EQ(plain.entry,
               (CatalogueEntry{L"minato.tbl", L"＞ minato.tbl", L"/data/lines/", EntryKind::Plain}));
 
-    timetable.displayMode = DisplayMode::ViewMoment;
+    // Only a timetable held at a fixed moment is remembered at its minute.
     timetable.viewMoment = Moment::FromFields(2026, 12, 8, 18, 40, 0);
+    timetable.displayMode = DisplayMode::HourBlocks;
+    EXPECT_EQ(PlanTransfer(timetable, &list.rows[0]).record.minutes, -1);
+    timetable.displayMode = DisplayMode::ViewMoment;
     const TransferPlan node = PlanTransfer(timetable, &list.rows[1]);
     ASSERT_TRUE(node.ok());
     EXPECT_EQ(node.record.minutes, 18 * 60 + 40);
     EXPECT_EQ(node.entry,
               (CatalogueEntry{L"sub.cfg", L"＞ sub.cfg", L"/data/lines/", EntryKind::Node}));
+}
+
+TEST_F(TransferTest, StationTargetsResolveBesideTheTimetableOrAtTheRoot) {
+    TempDir dir;
+    settings.dataPath = dir.Root();
+    const std::wstring folder = dir.File(L"lines/");
+    DataStore store(settings);
+    struct Case {
+        const wchar_t* target;
+        EntryKind kind;
+        const wchar_t* entryTarget;
+        std::wstring resolved;
+    };
+    const std::vector<Case> cases = {
+        {L"kita.tbl", EntryKind::Plain, L"kita.tbl", folder + L"kita.tbl"},
+        {L"\\kita.tbl", EntryKind::Plain, L"\\kita.tbl", dir.File(L"kita.tbl")},
+        {L"/sub.cfg", EntryKind::Node, L"sub.cfg", folder + L"sub.cfg"},
+        {L"/\\shiomi\\shiomi.cfg", EntryKind::Node, L"\\shiomi\\shiomi.cfg",
+         dir.File(L"shiomi/shiomi.cfg")},
+    };
+    for (const Case& c : cases) {
+        const CatalogueEntry entry = TransferEntry({L"S", c.target, 0, {}}, folder);
+        EXPECT_EQ(entry.kind, c.kind) << c.target;
+        EXPECT_EQ(entry.target, c.entryTarget) << c.target;
+        EXPECT_EQ(entry.caption, L"＞ " + entry.target) << c.target;
+        EXPECT_EQ(store.ResolvePath(entry.baseDir, entry.target), c.resolved) << c.target;
+    }
 }
 
 TEST_F(TransferTest, MissingTargetIsReportedWithItsPath) {
