@@ -10,7 +10,7 @@
 
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/DataStore.h"
-#include "catalogue/PathLookup.h"
+#include "util/PathLookup.h"
 #include "settings/AppSettings.h"
 #include "timetable/Clock.h"
 #include "util/WideText.h"

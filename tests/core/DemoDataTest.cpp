@@ -9,7 +9,7 @@
 
 #include "TestFiles.h"
 #include "catalogue/DataStore.h"
-#include "catalogue/PathLookup.h"
+#include "util/PathLookup.h"
 #include "catalogue/RouteConfig.h"
 #include "settings/AppSettings.h"
 #include "timetable/CSJisFile.h"

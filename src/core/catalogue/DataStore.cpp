@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "catalogue/PathLookup.h"
 #include "catalogue/RouteConfig.h"
 #include "settings/AppSettings.h"
+#include "util/PathLookup.h"
 #include "util/WideText.h"
 
 namespace fs = std::filesystem;
@@ -31,7 +31,7 @@ DataStore::DataStore(const AppSettings& settings)
     : settings_(&settings), currentDir_(settings.dataPath) {}
 
 void DataStore::LoadTables() {
-    colours.Load(settings_->dataPath + L"color.ini");
+    colours.Load(DataRootFile(settings_->dataPath, L"color.ini"));
     LoadHolidays(settings_->dataPath, holidays);
 }
 

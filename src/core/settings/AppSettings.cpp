@@ -11,6 +11,7 @@
 #include "timetable/CSJisFile.h"
 #include "util/AtomicSave.h"
 #include "util/Messenger.h"
+#include "util/PathLookup.h"
 #include "util/WideText.h"
 
 namespace {
@@ -255,7 +256,7 @@ bool AppSettings::LoadHistory() {
     lastTimetable.clear();
     history.clear();
     CSJisFile file;
-    if (!file.Open(dataPath + L"KovarisHstWin.ini", CSJisFile::Mode::Read)) {
+    if (!file.Open(DataRootFile(dataPath, L"KovarisHstWin.ini"), CSJisFile::Mode::Read)) {
         return false;
     }
     std::wstring line;
@@ -270,6 +271,6 @@ bool AppSettings::LoadHistory() {
 }
 
 bool AppSettings::LoadTdSettings() {
-    ReadKeyFile(dataPath + L"KovarisTd.ini", TdKeys(), *this);
+    ReadKeyFile(DataRootFile(dataPath, L"KovarisTd.ini"), TdKeys(), *this);
     return true;
 }

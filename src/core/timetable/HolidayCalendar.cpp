@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "timetable/CSJisFile.h"
+#include "util/PathLookup.h"
 #include "util/WideText.h"
 
 namespace {
@@ -62,7 +63,7 @@ const std::wstring* HolidayCalendar::FindHoliday(int month, int day) const {
 
 void LoadHolidays(std::wstring_view dataRoot, HolidayCalendar& calendar) {
     CSJisFile file;
-    if (!file.Open(std::wstring(dataRoot) + L"Holiday.dat", CSJisFile::Mode::Read)) {
+    if (!file.Open(DataRootFile(dataRoot, L"Holiday.dat"), CSJisFile::Mode::Read)) {
         return;
     }
     std::wstring line;

@@ -1,4 +1,4 @@
-#include "catalogue/PathLookup.h"
+#include "util/PathLookup.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -84,4 +84,10 @@ std::wstring FindPathIgnoringCase(std::wstring_view path) {
         pos = end + 1;
     }
     return resolved;
+}
+
+std::wstring DataRootFile(std::wstring_view dataRoot, std::wstring_view name) {
+    std::wstring path(dataRoot);
+    path += name;
+    return FindPathIgnoringCase(path);
 }

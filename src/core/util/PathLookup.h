@@ -14,3 +14,7 @@ bool PathExists(std::wstring_view path);
 // `path` as it exists on disk when only the case of some components differs; otherwise `path`
 // unchanged. Components are matched one by one, so "DATA/Line/x.TBL" finds "data/line/X.tbl".
 std::wstring FindPathIgnoringCase(std::wstring_view path);
+
+// A file of the data root (which ends in a separator) such as "Holiday.dat", found whatever the
+// case of its name on disk; the name as given when no such file exists.
+std::wstring DataRootFile(std::wstring_view dataRoot, std::wstring_view name);
