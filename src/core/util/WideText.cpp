@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "util/IntFormat.h"
+
 namespace wtext {
 
 bool IsSpace(wchar_t c) {
@@ -94,17 +96,9 @@ int LeadingInt(std::wstring_view s) {
 }
 
 std::wstring ZeroPad(int value, int width) {
-    const bool negative = value < 0;
-    long long magnitude = value;
-    if (negative) {
-        magnitude = -magnitude;
-    }
-    std::wstring digits = std::to_wstring(magnitude);
-    const int padWidth = negative ? width - 1 : width;
-    if (static_cast<int>(digits.size()) < padWidth) {
-        digits.insert(0, static_cast<std::size_t>(padWidth) - digits.size(), L'0');
-    }
-    return negative ? L"-" + digits : digits;
+    std::wstring out;
+    AppendZeroPadded(out, value, width);
+    return out;
 }
 
 std::wstring Utf8ToWide(std::string_view utf8) {
