@@ -29,6 +29,17 @@ struct HistoryCase {
     std::vector<HistoryEntry> history;
 };
 
+// The display settings' numbers and colours in key-table order, to compare in one go.
+std::vector<int> TdNumbers(const AppSettings& s) {
+    return {s.hstNum,    s.lines,    s.interval, s.fontStationSize, s.fontTimesSize, s.shadow,
+            s.clockFlag, s.prevNext, s.lineType, s.alphaFrame,      s.alphaFrame2,   s.clearType};
+}
+
+std::vector<ColorRef> TdColours(const AppSettings& s) {
+    return {s.fontColorClock, s.frameColorClock, s.frameColorStation, s.frameColorTimes1,
+            s.frameColorTimes2};
+}
+
 TEST(CompanionFilesTest, LoadHistoryBuildsEntries) {
     const std::vector<HistoryCase> cases = {
         {"one line only", L"\\線\\上り.TBL\n", L"\\線\\上り.TBL", {}},
@@ -93,15 +104,8 @@ TEST(CompanionFilesTest, LoadTdSettingsReadsEveryKey) {
                   L"AlphaFrame2=15\nClearType=-3\nDataPath=/elsewhere/\nclock=0\n");
     AppSettings settings = SettingsOn(dir);
     EXPECT_TRUE(settings.LoadTdSettings());
-    EXPECT_EQ(std::vector<int>({settings.hstNum, settings.lines, settings.interval,
-                                settings.fontStationSize, settings.fontTimesSize, settings.shadow,
-                                settings.clockFlag, settings.prevNext, settings.lineType,
-                                settings.alphaFrame, settings.alphaFrame2, settings.clearType}),
-              std::vector<int>({1, 2, 3, 4, 5, 6, 1, 7, 13, 14, 15, 1}));
-    EXPECT_EQ(std::vector<ColorRef>({settings.fontColorClock, settings.frameColorClock,
-                                     settings.frameColorStation, settings.frameColorTimes1,
-                                     settings.frameColorTimes2}),
-              std::vector<ColorRef>({8, 9, 10, 11, 12}));
+    EXPECT_EQ(TdNumbers(settings), std::vector<int>({1, 2, 3, 4, 5, 6, 1, 7, 13, 14, 15, 1}));
+    EXPECT_EQ(TdColours(settings), std::vector<ColorRef>({8, 9, 10, 11, 12}));
     EXPECT_EQ(settings.fontStation, L"駅");
     EXPECT_EQ(settings.fontTimes, L"時刻");
     // Only its own keys: the settings file's keys are not taken from it.
@@ -112,14 +116,8 @@ TEST(CompanionFilesTest, MissingTdSettingsKeepDefaults) {
     TempDir dir;
     AppSettings settings = SettingsOn(dir);
     EXPECT_TRUE(settings.LoadTdSettings());
-    EXPECT_EQ(std::vector<int>({settings.hstNum, settings.lines, settings.interval,
-                                settings.fontStationSize, settings.fontTimesSize, settings.shadow,
-                                settings.clockFlag, settings.prevNext, settings.lineType,
-                                settings.alphaFrame, settings.alphaFrame2, settings.clearType}),
-              std::vector<int>({4, 5, 30, 110, 110, 0, 0, 0, 0, 70, 30, 0}));
-    EXPECT_EQ(std::vector<ColorRef>({settings.fontColorClock, settings.frameColorClock,
-                                     settings.frameColorStation, settings.frameColorTimes1,
-                                     settings.frameColorTimes2}),
+    EXPECT_EQ(TdNumbers(settings), std::vector<int>({4, 5, 30, 110, 110, 0, 0, 0, 0, 70, 30, 0}));
+    EXPECT_EQ(TdColours(settings),
               std::vector<ColorRef>({16777215, 65793, 12591136, 1052688, 6316128}));
     EXPECT_EQ(settings.fontStation, L"ＭＳ Ｐゴシック");
     EXPECT_EQ(settings.fontTimes, L"ＭＳ ゴシック");
