@@ -9,7 +9,7 @@
 #include "catalogue/DataStore.h"
 #include "catalogue/RouteConfig.h"
 #include "settings/AppSettings.h"
-#include "util/WideText.h"
+#include "text/WideText.h"
 
 namespace {
 

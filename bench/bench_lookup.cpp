@@ -6,10 +6,10 @@
 #include <new>
 #include <string>
 
+#include "board/RowText.h"
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
 #include "timetable/HolidayCalendar.h"
-#include "timetable/RowText.h"
 #include "timetable/Timetable.h"
 
 namespace {

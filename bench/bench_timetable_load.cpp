@@ -8,10 +8,10 @@
 
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
+#include "text/SJisCodec.h"
+#include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
-#include "timetable/SJisCodec.h"
 #include "timetable/Timetable.h"
-#include "util/WideText.h"
 
 namespace {
 

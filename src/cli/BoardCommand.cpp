@@ -15,16 +15,16 @@
 #include <string_view>
 #include <thread>
 
+#include "board/RowText.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/DataStore.h"
 #include "settings/AppSettings.h"
+#include "text/IntFormat.h"
+#include "text/WideText.h"
 #include "timetable/Clock.h"
 #include "timetable/HolidayCalendar.h"
-#include "timetable/RowText.h"
 #include "timetable/Timetable.h"
-#include "util/IntFormat.h"
-#include "util/WideText.h"
 
 namespace {
 

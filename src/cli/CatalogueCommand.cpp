@@ -10,10 +10,10 @@
 
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/DataStore.h"
-#include "util/PathLookup.h"
+#include "files/PathLookup.h"
 #include "settings/AppSettings.h"
+#include "text/WideText.h"
 #include "timetable/Clock.h"
-#include "util/WideText.h"
 
 namespace {
 

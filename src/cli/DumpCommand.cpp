@@ -9,9 +9,9 @@
 
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
+#include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
-#include "util/WideText.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "OffscreenApp.h"
+#include "board/ListRowLayout.h"
 #include "controls/QtConvert.h"
-#include "timetable/ListRowLayout.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "util/Messenger.h"
+#include "text/Messenger.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "timetable/CSJisFile.h"
+#include "files/CSJisFile.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,10 @@ TEST(CSJisFileTest, SplitsLinesAtEveryKindOfLineEnd) {
         {"CR CR LF is two ends", "A\r\r\nB", {L"A", L"", L"B"}},
         {"lone CR", "A\rB\r", {L"A", L"B"}},
         {"only a line end", "\r\n", {L""}},
-        {"0xFF ends a line and is dropped", "A\xFF" "B", {L"A", L"B"}},
+        {"0xFF ends a line and is dropped",
+         "A\xFF"
+         "B",
+         {L"A", L"B"}},
         {"NUL cuts the converted line", std::string("A\0B\n", 4), {L"A"}},
         {"Shift-JIS text", "\x93\xfa\x96\x7b\r\n\x81\x40x", {L"日本", L"　x"}},
         {"malformed byte gives a replacement", "\x81\r\nA\x85\x40", {L"\xFFFD", L"A\xFFFD@"}},

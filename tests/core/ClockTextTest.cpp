@@ -1,4 +1,4 @@
-#include "timetable/ClockText.h"
+#include "board/ClockText.h"
 
 #include <gtest/gtest.h>
 

@@ -9,13 +9,13 @@
 
 #include "TestFiles.h"
 #include "catalogue/DataStore.h"
-#include "util/PathLookup.h"
 #include "catalogue/RouteConfig.h"
+#include "files/CSJisFile.h"
+#include "files/PathLookup.h"
 #include "settings/AppSettings.h"
-#include "timetable/CSJisFile.h"
+#include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
-#include "util/WideText.h"
 
 namespace {
 

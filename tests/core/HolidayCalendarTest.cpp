@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "timetable/CSJisFile.h"
+#include "files/CSJisFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "timetable/RowText.h"
+#include "board/RowText.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 
 #include "ExampleTimetable.h"
 #include "TestFiles.h"
+#include "files/CSJisFile.h"
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
-#include "timetable/CSJisFile.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
 

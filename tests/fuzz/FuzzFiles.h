@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "util/WideText.h"
+#include "text/WideText.h"
 
 // One scratch folder per fuzzing process; each input is written there as a file.
 inline const std::filesystem::path& FuzzDir() {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "FuzzFiles.h"
+#include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
-#include "util/WideText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteFuzzFile("Holiday.dat", data, size);

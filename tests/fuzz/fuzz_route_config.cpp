@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "catalogue/RouteConfig.h"
+#include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
-#include "util/WideText.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "timetable/SJisCodec.h"
-#include "util/WideText.h"
+#include "text/SJisCodec.h"
+#include "text/WideText.h"
 
 // A fresh folder under the system's temporary directory, removed with everything in it.
 class TempDir {

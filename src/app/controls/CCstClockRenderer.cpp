@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
+#include "board/ClockLayout.h"
+#include "board/ClockText.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
 #include "settings/AppSettings.h"
-#include "timetable/ClockLayout.h"
-#include "timetable/ClockText.h"
 
 namespace {
 

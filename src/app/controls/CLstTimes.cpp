@@ -2,9 +2,9 @@
 
 #include <QScrollBar>
 
+#include "board/ListRowLayout.h"
 #include "controls/CLstTimesDelegate.h"
 #include "settings/AppSettings.h"
-#include "timetable/ListRowLayout.h"
 
 DaySection CLstTimes::keptSection_;
 

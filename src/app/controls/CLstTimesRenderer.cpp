@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
+#include "board/ListRowLayout.h"
+#include "board/RowText.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
 #include "settings/AppSettings.h"
-#include "timetable/ListRowLayout.h"
-#include "timetable/RowText.h"
 #include "timetable/Timetable.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "timetable/SJisCodec.h"
+#include "text/SJisCodec.h"
+#include "text/WideText.h"
 #include "timetable/Timetable.h"
-#include "util/WideText.h"
 
 namespace {
 

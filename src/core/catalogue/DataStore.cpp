@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "catalogue/RouteConfig.h"
+#include "files/PathLookup.h"
 #include "settings/AppSettings.h"
-#include "util/PathLookup.h"
-#include "util/WideText.h"
+#include "text/WideText.h"
 
 namespace fs = std::filesystem;
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "timetable/CSJisFile.h"
+#include "files/CSJisFile.h"
+#include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
-#include "util/WideText.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <variant>
 #include <vector>
 
+#include "files/AtomicSave.h"
+#include "files/CSJisFile.h"
+#include "files/PathLookup.h"
 #include "settings/KeyValueLine.h"
-#include "timetable/CSJisFile.h"
-#include "util/AtomicSave.h"
-#include "util/Messenger.h"
-#include "util/PathLookup.h"
-#include "util/WideText.h"
+#include "text/Messenger.h"
+#include "text/WideText.h"
 
 namespace {
 

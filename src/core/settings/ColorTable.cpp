@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "timetable/CSJisFile.h"
-#include "util/AtomicSave.h"
-#include "util/WideText.h"
+#include "files/AtomicSave.h"
+#include "files/CSJisFile.h"
+#include "text/WideText.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <utility>
 
-#include "timetable/CSJisFile.h"
-#include "util/PathLookup.h"
-#include "util/WideText.h"
+#include "files/CSJisFile.h"
+#include "files/PathLookup.h"
+#include "text/WideText.h"
 
 namespace {
 

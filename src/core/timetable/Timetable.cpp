@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "settings/AppSettings.h"
+#include "text/IntFormat.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/TimetableParser.h"
-#include "util/IntFormat.h"
 
 Timetable::Timetable(const AppSettings& settings, const ColorTable& colours,
                      const HolidayCalendar& holidays)

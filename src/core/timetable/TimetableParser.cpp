@@ -9,9 +9,9 @@
 #include <utility>
 
 #include "settings/AppSettings.h"
-#include "timetable/SJisCodec.h"
+#include "text/SJisCodec.h"
+#include "text/WideText.h"
 #include "timetable/Timetable.h"
-#include "util/WideText.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "board/ClockLayout.h"
 #include "settings/ColorTable.h"
-#include "timetable/ClockLayout.h"
 
 // The arithmetic of one departure-list row: how many rows fill the list, the progress bar that
 // shrinks toward the right edge as a departure approaches, its pulse, and the note that either

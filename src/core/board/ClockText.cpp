@@ -1,9 +1,9 @@
-#include "timetable/ClockText.h"
+#include "board/ClockText.h"
 
 #include <algorithm>
 #include <array>
 
-#include "util/WideText.h"
+#include "text/WideText.h"
 
 namespace clocktext {
 

@@ -1,8 +1,8 @@
-#include "util/WideText.h"
+#include "text/WideText.h"
 
 #include <climits>
 
-#include "util/IntFormat.h"
+#include "text/IntFormat.h"
 
 namespace wtext {
 

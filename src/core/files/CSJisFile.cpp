@@ -1,7 +1,7 @@
-#include "timetable/CSJisFile.h"
+#include "files/CSJisFile.h"
 
-#include "timetable/SJisCodec.h"
-#include "util/WideText.h"
+#include "text/SJisCodec.h"
+#include "text/WideText.h"
 
 CSJisFile::~CSJisFile() {
     Close();

@@ -1,10 +1,10 @@
-#include "util/AtomicSave.h"
+#include "files/AtomicSave.h"
 
 #include <cstdio>
 #include <string>
 
-#include "timetable/CSJisFile.h"
-#include "util/WideText.h"
+#include "files/CSJisFile.h"
+#include "text/WideText.h"
 
 bool SaveAtomically(std::wstring_view path, const std::function<bool(CSJisFile&)>& writer) {
     const std::wstring temporary = std::wstring(path) + L".tmp";

@@ -1,4 +1,4 @@
-#include "timetable/SJisCodec.h"
+#include "text/SJisCodec.h"
 
 #include <iconv.h>
 

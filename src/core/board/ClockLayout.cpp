@@ -1,4 +1,4 @@
-#include "timetable/ClockLayout.h"
+#include "board/ClockLayout.h"
 
 #include <algorithm>
 

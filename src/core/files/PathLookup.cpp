@@ -1,10 +1,10 @@
-#include "util/PathLookup.h"
+#include "files/PathLookup.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "util/WideText.h"
+#include "text/WideText.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "timetable/ListRowLayout.h"
+#include "board/ListRowLayout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "timetable/RowText.h"
+#include "board/RowText.h"
 
 #include <array>
 #include <string_view>
 
 #include "settings/AppSettings.h"
-#include "util/IntFormat.h"
+#include "text/IntFormat.h"
 
 namespace {
 
