@@ -1,4 +1,4 @@
-#include "util/IntFormat.h"
+#include "text/IntFormat.h"
 
 #include <cstddef>
 
