@@ -6,7 +6,6 @@
 #include <array>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -64,32 +63,6 @@ int TopRow(const Timetable& table) {
         return table.nextIndex - 1;
     }
     return table.nextIndex;
-}
-
-std::optional<Moment> ParseMoment(const std::string& text) {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    char separator = 0;
-    int used = 0;
-    const char* s = text.c_str();
-    const int full = std::sscanf(s, "%4d-%2d-%2d%c%2d:%2d:%2d%n", &year, &month, &day, &separator,
-                                 &hour, &minute, &second, &used);
-    if (full != 7 || static_cast<std::size_t>(used) != text.size()) {
-        second = 0;
-        used = 0;
-        const int noSeconds = std::sscanf(s, "%4d-%2d-%2d%c%2d:%2d%n", &year, &month, &day,
-                                          &separator, &hour, &minute, &used);
-        if (noSeconds != 6 || static_cast<std::size_t>(used) != text.size()) {
-            return std::nullopt;
-        }
-    }
-    if (separator != ' ' && separator != 'T') {
-        return std::nullopt;
-    }
-    const Moment moment = Moment::FromFields(year, month, day, hour, minute, second);
-    if (!moment.IsValid()) {
-        return std::nullopt;
-    }
-    return moment;
 }
 
 void WriteLine(std::ostream& out, const BoardLine& line, bool colours, bool clearRest) {

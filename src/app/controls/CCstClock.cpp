@@ -18,8 +18,21 @@ void CCstClock::ApplySettings() {
 }
 
 void CCstClock::SetCaptions(const std::wstring& left, const std::wstring& right) {
-    leftCaption_ = left;
-    rightCaption_ = right;
+    if (left != leftCaption_ || right != rightCaption_) {
+        leftCaption_ = left;
+        rightCaption_ = right;
+        stale_ = true;
+    }
+}
+
+void CCstClock::Tick() {
+    const MomentFields now = clock_.Now().Fields();
+    const bool newSecond = now.second != painted_.second || now.minute != painted_.minute ||
+                           now.hour != painted_.hour || now.day != painted_.day ||
+                           now.month != painted_.month || now.year != painted_.year;
+    if (stale_ || captionScrolls_ || newSecond) {
+        update();
+    }
 }
 
 QSize CCstClock::sizeHint() const {
@@ -32,6 +45,9 @@ QSize CCstClock::minimumSizeHint() const {
 
 void CCstClock::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    renderer_.Paint(painter, rect(), clock_.Now().Fields(), leftCaption_, rightCaption_,
-                    scrollCounter_);
+    painted_ = clock_.Now().Fields();
+    const int counterBefore = scrollCounter_;
+    renderer_.Paint(painter, rect(), painted_, leftCaption_, rightCaption_, scrollCounter_);
+    captionScrolls_ = scrollCounter_ != counterBefore;
+    stale_ = false;
 }

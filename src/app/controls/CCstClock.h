@@ -19,6 +19,9 @@ public:
     // Makes the fonts again after the settings changed.
     void ApplySettings();
     void SetCaptions(const std::wstring& left, const std::wstring& right);
+    // Repaints when the picture has changed since the last paint: a new second, new captions,
+    // or a caption that scrolls.
+    void Tick();
 
     // The height the main window's layout gives the control.
     int RequiredHeight() const { return renderer_.RequiredHeight(); }
@@ -36,4 +39,7 @@ private:
     std::wstring leftCaption_;
     std::wstring rightCaption_;
     int scrollCounter_ = 0;
+    bool stale_ = true;  // captions changed since the last paint
+    bool captionScrolls_ = false;
+    MomentFields painted_;
 };

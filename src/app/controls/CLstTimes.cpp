@@ -34,6 +34,7 @@ void CLstTimes::ApplySettings() {
 
 void CLstTimes::ResetRows(Timetable* timetable) {
     timetable_ = timetable;
+    rowKeys_.clear();
     const int spare = listrow::VisibleRowCount(viewport()->height(), RowHeight());
     settingSelection_ = true;
     clear();
@@ -110,12 +111,33 @@ void CLstTimes::SelectRow(int index) {
     }
 }
 
+void CLstTimes::UpdateChangedRows() {
+    rowKeys_.resize(static_cast<std::size_t>(count()));
+    const QRect visible = viewport()->rect();
+    for (int row = indexAt(visible.topLeft()).row(); row >= 0 && row < count(); ++row) {
+        const QRect rect = visualItemRect(item(row));
+        if (!rect.intersects(visible)) {
+            break;
+        }
+        const ListRowKey key =
+            renderer_.KeyOf(rect, renderer_.MakeRow(timetable_, row), IsSelected(row), frame_);
+        if (key != rowKeys_[static_cast<std::size_t>(row)]) {
+            viewport()->update(rect);
+        }
+    }
+}
+
 void CLstTimes::DrawRow(QPainter& painter, const QRect& rect, int row, bool selected) {
-    const ListRowView view = renderer_.MakeRow(timetable_, row);
+    ListRowView view = renderer_.MakeRow(timetable_, row);
     if (view.nextDeparture) {
         nextRow_ = row;
     }
     renderer_.PaintRow(painter, rect, view, selected, frame_);
+    if (row >= 0 && row < count()) {
+        rowKeys_.resize(static_cast<std::size_t>(count()));
+        rowKeys_[static_cast<std::size_t>(row)] =
+            renderer_.KeyOf(rect, std::move(view), selected, frame_);
+    }
 }
 
 void CLstTimes::focusInEvent(QFocusEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <vector>
 
 #include "controls/CLstTimesRenderer.h"
 #include "timetable/Moment.h"
@@ -32,6 +33,12 @@ public:
     // means the present moment in real time.
     int ShowAtMinute(int minutes, Moment now);
     void SelectRow(int index);
+    // Scrolls so that `row` is the top row.
+    void ScrollToTop(int row);
+
+    // Repaints the visible rows whose picture changed since they were last painted: the
+    // board refreshes ten times a second, while most rows change once a second at most.
+    void UpdateChangedRows();
 
     // The row last drawn as the next departure.
     int NextRow() const { return nextRow_; }
@@ -61,7 +68,6 @@ protected:
 private:
     bool IsSelected(int row) const;
     void SelectProgrammatically(int row);
-    void ScrollToTop(int row);
 
     const AppSettings& settings_;
     CLstTimesRenderer renderer_;
@@ -70,6 +76,7 @@ private:
     int rememberedSelection_ = -1;
     unsigned frame_ = 0;
     bool settingSelection_ = false;
+    std::vector<ListRowKey> rowKeys_;  // by row, as last painted
 
     // The section the list was last filled for in real time, kept across lists for the run.
     static DaySection keptSection_;

@@ -68,6 +68,30 @@ void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const Lis
     painter.restore();
 }
 
+ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool selected,
+                                    unsigned frame) const {
+    ListRowKey key;
+    const int noteWidth = texts_->Get(ToQString(row.note)).width;
+    const int available = rect.width() - texts_->Get(ToQString(row.text)).width;
+    if (!listrow::NoteFollowsText(noteWidth, available, settings_.scrollMode,
+                                  settings_.scrollMode2 != 0, selected)) {
+        key.noteStep = listrow::NoteScrollStep(settings_.scrollMode, frame);
+    }
+    const listrow::RowBox box{rect.left(), rect.top(), rect.left() + rect.width(),
+                              rect.top() + rect.height()};
+    const listrow::ProgressBar bar =
+        listrow::LayOutProgressBar(box, row.seconds, settings_.progress);
+    if (bar.shown) {
+        key.barLeft = bar.left;
+        key.pulse = listrow::PulseLevel(frame);
+    }
+    key.text = std::move(row.text);
+    key.note = std::move(row.note);
+    key.colour = row.colour;
+    key.selected = selected;
+    return key;
+}
+
 void CLstTimesRenderer::PaintProgressBar(QPainter& painter, const QRect& rect, int seconds,
                                          ColorRef background, ColorRef text, unsigned frame) const {
     const listrow::RowBox box{rect.left(), rect.top(), rect.left() + rect.width(),

@@ -22,6 +22,20 @@ struct ListRowView {
     bool nextDeparture = false;
 };
 
+// Everything a painted row depends on; two equal keys paint the same pixels, so a row whose key
+// did not change since its last paint need not be painted again.
+struct ListRowKey {
+    std::wstring text;
+    std::wstring note;
+    ColorRef colour = 0;
+    bool selected = false;
+    int barLeft = -1;         // -1: no bar
+    int pulse = -1;           // the bar's pulse level; -1 without a bar
+    long long noteStep = -1;  // how far a scrolling note has moved; -1 when it stands still
+
+    bool operator==(const ListRowKey&) const = default;
+};
+
 // Draws the rows of the departure list: the row text in the row's colour (white on that colour
 // when selected), the pulsing progress bar of a departure about to leave, and the note, which
 // follows the row text or scrolls sideways behind it. Knows nothing of widgets.
@@ -39,6 +53,8 @@ public:
 
     void PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row, bool selected,
                   unsigned frame) const;
+
+    ListRowKey KeyOf(const QRect& rect, ListRowView row, bool selected, unsigned frame) const;
 
 private:
     void PaintProgressBar(QPainter& painter, const QRect& rect, int seconds, ColorRef background,

@@ -17,6 +17,12 @@ std::uint64_t SystemClock::TickMs() const {
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+ShiftedClock::ShiftedClock(Moment start) : offsetDays_(start.Days() - system_.Now().Days()) {}
+
+Moment ShiftedClock::Now() const {
+    return system_.Now().PlusDays(offsetDays_);
+}
+
 void ManualClock::AdvanceMs(std::uint64_t ms) {
     tickMs_ += ms;
     now_ = now_.PlusDays(static_cast<double>(ms) / 86400000.0);

@@ -19,6 +19,19 @@ public:
     std::uint64_t TickMs() const override;
 };
 
+// The system clock moved to start at a chosen moment and run on from there, for demonstrations
+// and screenshots of a given time of day.
+class ShiftedClock final : public Clock {
+public:
+    explicit ShiftedClock(Moment start);
+    Moment Now() const override;
+    std::uint64_t TickMs() const override { return system_.TickMs(); }
+
+private:
+    SystemClock system_;
+    double offsetDays_ = 0.0;
+};
+
 // A clock that stands still until told to move.
 class ManualClock final : public Clock {
 public:

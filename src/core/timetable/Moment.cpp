@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -92,4 +93,30 @@ Moment Moment::PlusDays(double days) const {
         return *this;
     }
     return Moment(FromLinear(ToLinear(days_) + days));
+}
+
+std::optional<Moment> ParseMoment(const std::string& text) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    char separator = 0;
+    int used = 0;
+    const char* s = text.c_str();
+    const int full = std::sscanf(s, "%4d-%2d-%2d%c%2d:%2d:%2d%n", &year, &month, &day, &separator,
+                                 &hour, &minute, &second, &used);
+    if (full != 7 || static_cast<std::size_t>(used) != text.size()) {
+        second = 0;
+        used = 0;
+        const int noSeconds = std::sscanf(s, "%4d-%2d-%2d%c%2d:%2d%n", &year, &month, &day,
+                                          &separator, &hour, &minute, &used);
+        if (noSeconds != 6 || static_cast<std::size_t>(used) != text.size()) {
+            return std::nullopt;
+        }
+    }
+    if (separator != ' ' && separator != 'T') {
+        return std::nullopt;
+    }
+    const Moment moment = Moment::FromFields(year, month, day, hour, minute, second);
+    if (!moment.IsValid()) {
+        return std::nullopt;
+    }
+    return moment;
 }

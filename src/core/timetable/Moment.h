@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 // Calendar fields of a moment; every field is -1 for an invalid moment.
 struct MomentFields {
     int year = -1;
@@ -39,3 +42,7 @@ private:
     double days_ = 0.0;
     bool valid_ = true;
 };
+
+// "YYYY-MM-DD HH:MM:SS" (or "T" between date and time, or without seconds), as the programs'
+// --at options take it; none for anything else or a date that does not exist.
+std::optional<Moment> ParseMoment(const std::string& text);

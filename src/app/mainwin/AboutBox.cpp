@@ -1,0 +1,21 @@
+#include "mainwin/AboutBox.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+
+AboutBox::AboutBox(const QIcon& icon, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("バージョン情報 KovarisWin"));
+    auto* picture = new QLabel(this);
+    picture->setPixmap(icon.pixmap(32, 32));
+    auto* text = new QLabel(QStringLiteral("KovarisWin Version 1.19"), this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(picture, 0, 0, Qt::AlignTop);
+    layout->addWidget(text, 0, 1, Qt::AlignTop);
+    layout->addWidget(buttons, 1, 0, 1, 2, Qt::AlignCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

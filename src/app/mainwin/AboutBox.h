@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+class QIcon;
+
+// "バージョン情報": the program's icon, name and version, and an OK button.
+class AboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    AboutBox(const QIcon& icon, QWidget* parent = nullptr);
+};

@@ -1,0 +1,500 @@
+#include "mainwin/CKovarisDlg.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "board/ActivityIndicator.h"
+#include "board/WindowLayout.h"
+#include "catalogue/CatalogueMessages.h"
+#include "catalogue/LevelView.h"
+#include "catalogue/TransferPlan.h"
+#include "controls/CCstClock.h"
+#include "controls/CLstTimes.h"
+#include "controls/FontSetup.h"
+#include "controls/QtConvert.h"
+#include "mainwin/AboutBox.h"
+#include "mainwin/CKovarisLayout.h"
+#include "mainwin/CommandIds.h"
+#include "mainwin/HistoryRequestServer.h"
+#include "mainwin/MainMenu.h"
+#include "mainwin/WaitCursor.h"
+#include "settings/AppSettings.h"
+#include "text/Messenger.h"
+#include "text/WideText.h"
+#include "timetable/Clock.h"
+
+namespace {
+
+constexpr int kRefreshMs = 100;
+
+struct ButtonSpec {
+    int id;
+    const char16_t* text;
+    winlayout::Control place;
+};
+
+// In the order of the window's template.
+constexpr std::array<ButtonSpec, 6> kButtons = {{
+    {cmd::kButtonHourEarlier, u"＜", winlayout::kHourEarlier},
+    {cmd::kButtonRealTime, u"｜", winlayout::kRealTime},
+    {cmd::kButtonHourLater, u"＞", winlayout::kHourLater},
+    {cmd::kButtonTransferFirst, u"<<", winlayout::kTransferFirst},
+    {cmd::kButtonTransferBack, u"＜", winlayout::kTransferBack},
+    {cmd::kButtonTransferGo, u"＞", winlayout::kTransferGo},
+}};
+
+// The settings are read before the window builds anything from them.
+AppSettings& LoadSettings(AppSettings& settings, Messenger& messenger) {
+    settings.Load(&messenger);
+    settings.LoadHistory();
+    settings.LoadTdSettings();
+    return settings;
+}
+
+winlayout::DialogFont MeasureDialogFont(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int alphabet = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    // Averaged and rounded as dialog units have always been measured.
+    return {(alphabet / 26 + 1) / 2, metrics.height()};
+}
+
+}  // namespace
+
+// The icon lives in the library's resources, which a static library must register itself.
+static void InitProgramResources() {
+    Q_INIT_RESOURCE(kovariswin);
+}
+
+CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& messenger,
+                         ActivityIndicator& indicator, QWidget* parent)
+    : QDialog(parent),
+      settings_(LoadSettings(settings, messenger)),
+      clock_(clock),
+      messenger_(messenger),
+      indicator_(indicator),
+      store_(settings_),
+      timetable_(settings_, store_.colours, store_.holidays) {
+    InitProgramResources();
+    setWindowTitle(QStringLiteral("KovarisWin"));
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setFont(MakeSettingsFont(L"MS UI Gothic", 100));
+    BuildControls();
+    ConnectControls();
+    Initialise();
+}
+
+CKovarisDlg::~CKovarisDlg() = default;
+
+void CKovarisDlg::BuildControls() {
+    menuBar_ = new QMenuBar(this);
+    menu_ = new MainMenu(*menuBar_);
+    layout_ = new CKovarisLayout(this, [this] { return clockView_->RequiredHeight(); });
+    layout_->setMenuBar(menuBar_);
+
+    combo_ = new QComboBox(this);
+    combo_->setMaxVisibleItems(30);
+    clockView_ = new CCstClock(settings_, clock_, this);
+    departures_ = new CLstTimes(settings_, this);
+    arrivals_ = new QListWidget(this);
+    arrivals_->setFont(MakeSettingsFont(settings_.fntTrns, settings_.trnsLstFontSize));
+    arrivals_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout_->SetControl(winlayout::kCombo, combo_);
+    layout_->SetControl(winlayout::kClock, clockView_);
+    layout_->SetControl(winlayout::kDepartures, departures_);
+    layout_->SetControl(winlayout::kArrivals, arrivals_);
+    BuildButtons();
+    layout_->SetTemplate(
+        winlayout::TemplateRects(MeasureDialogFont(font()), combo_->sizeHint().height()));
+}
+
+void CKovarisDlg::BuildButtons() {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        auto* button = new QPushButton(QString::fromUtf16(kButtons[i].text), this);
+        // Enter belongs to the list and the shortcut keys, never to a button.
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::TabFocus);
+        const int id = kButtons[i].id;
+        connect(button, &QPushButton::clicked, this, [this, id] { RunCommand(id); });
+        layout_->SetControl(kButtons[i].place, button);
+        buttons_[i] = button;
+    }
+}
+
+QPushButton& CKovarisDlg::button(int id) const {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        if (kButtons[i].id == id) {
+            return *buttons_[i];
+        }
+    }
+    return *buttons_[0];
+}
+
+void CKovarisDlg::ConnectControls() {
+    connect(menu_, &MainMenu::command, this, &CKovarisDlg::RunCommand);
+    connect(combo_, &QComboBox::activated, this, [this] { OnComboSelectionChange(); });
+    connect(departures_, &CLstTimes::userSelectionChanged, this,
+            &CKovarisDlg::OnDepartureSelectionChange);
+    connect(arrivals_, &QListWidget::itemDoubleClicked, this, [this] { Transfer(); });
+    startupTimer_.setSingleShot(true);
+    connect(&startupTimer_, &QTimer::timeout, this, &CKovarisDlg::OnStartupTimer);
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&refreshTimer_, &QTimer::timeout, this, &CKovarisDlg::OnRefreshTimer);
+}
+
+void CKovarisDlg::Initialise() {
+    setWindowIcon(QIcon(QStringLiteral(":/kovariswin/kovariswin.svg")));
+    combo_->setVisible(settings_.dspCmbTbl != 0);
+    store_.LoadTables();
+    realTime_ = true;
+    timetable_.SetForcedDay(0);
+    MarkDayMenu();
+    menu_->SetChecked(cmd::kReadConfiguration, settings_.cfgRead != 0);
+    startupTimer_.start(1);
+    setMinimumSize(300, 400);
+    const int side = winlayout::InitialSide(layout_->Template());
+    resize(side, side + menuBar_->sizeHint().height());
+}
+
+Moment CKovarisDlg::Now() const {
+    return clock_.Now();
+}
+
+void CKovarisDlg::OnStartupTimer() {
+    startupTimer_.stop();
+    OpenNode(std::nullopt, false);
+}
+
+void CKovarisDlg::OnRefreshTimer() {
+    refreshTimer_.stop();
+    const std::uint64_t tick = clock_.TickMs();
+    // A late timer must not run two refreshes back to back.
+    if (tick - lastRefreshTick_ >= kRefreshMs) {
+        Refresh(false);
+    }
+    lastRefreshTick_ = tick;
+    refreshTimer_.start(kRefreshMs);
+}
+
+void CKovarisDlg::StartRefreshTimer() {
+    refreshTimer_.start(kRefreshMs);
+}
+
+void CKovarisDlg::Refresh(bool activate) {
+    const Moment now = Now();
+    const int next = departures_->TrackNow(realTime_, now);
+    if (realTime_ && next != -1) {
+        departures_->ScrollToTop(settings_.prevDisp != 0 && next >= 1 ? next - 1 : next);
+        departures_->SelectRow(next);
+        if (activate) {
+            menu_->SetChecked(cmd::kRealTimeMode, true);
+        }
+        RefreshArrivals(false);
+    }
+    const DaySection* section = timetable_.FindSection();
+    if (section == nullptr) {
+        clockView_->Tick();
+        return;
+    }
+    clockView_->SetCaptions(section->caption1, section->caption2);
+    clockView_->Tick();
+    const std::wstring_view indicator = indicator_.Step(realTime_);
+    if (!indicator.empty()) {
+        button(cmd::kButtonRealTime).setText(ToQString(indicator));
+    }
+    departures_->AdvanceFrame();
+    departures_->UpdateChangedRows();
+}
+
+void CKovarisDlg::SetRealTime(bool on) {
+    realTime_ = on;
+    menu_->SetChecked(cmd::kRealTimeMode, on);
+}
+
+// The selected departure row, or -1: after a Ctrl+click the current row may be unselected.
+int CKovarisDlg::SelectedDeparture() const {
+    const int row = departures_->currentRow();
+    const QListWidgetItem* item = departures_->item(row);
+    return item != nullptr && item->isSelected() ? row : -1;
+}
+
+void CKovarisDlg::OnDepartureSelectionChange(int row) {
+    if (row != departures_->NextRow()) {
+        SetRealTime(false);
+    }
+    departures_->SetRememberedSelection(row);
+    RefreshArrivals(true);
+}
+
+void CKovarisDlg::RefreshArrivals(bool force) {
+    const int selected = SelectedDeparture();
+    if (!force && selected == departures_->RememberedSelection()) {
+        return;
+    }
+    // Nothing selected: the stations of the last selected departure stay on show.
+    if (selected < 0) {
+        return;
+    }
+    FillArrivals(BuildArrivalListForIndex(timetable_, selected, store_.ConfigurationMode()));
+}
+
+void CKovarisDlg::FillArrivals(const ArrivalList& list) {
+    arrivals_->setUpdatesEnabled(false);
+    arrivals_->clear();
+    menu_->ClearTransferItems();
+    arrivalRows_ = list.rows;
+    for (const ArrivalRow& row : list.rows) {
+        arrivals_->addItem(ToQString(row.text));
+    }
+    for (const TransferMenuItem& item : list.menu) {
+        menu_->AddTransferItem(item.id, ToQString(item.text));
+    }
+    arrivals_->setUpdatesEnabled(true);
+}
+
+void CKovarisDlg::RunCommand(int id) {
+    if (id >= kTableMenuParentId && id < kTableMenuFirstEntryId + kTableMenuMaxEntries) {
+        OnTableCommand(id);
+    } else if (id >= kTransferMenuFirstId && id < kTransferMenuFirstId + kTransferMenuMaxRows) {
+        OnTransferCommand(id);
+    } else if (id >= cmd::kDayAutomatic && id <= cmd::kDaySaturday) {
+        SetForcedDay(id - cmd::kDayAutomatic);
+    } else {
+        switch (id) {
+            case cmd::kButtonRealTime:
+                SetRealTime(true);
+                break;
+            case cmd::kRealTimeMode:
+                SetRealTime(!realTime_);
+                break;
+            case cmd::kButtonTransferGo:
+                Transfer();
+                break;
+            case cmd::kButtonTransferBack:
+            case cmd::kTransferBack:
+                GoBack(false);
+                break;
+            case cmd::kButtonTransferFirst:
+            case cmd::kTransferBackToFirst:
+                GoBack(true);
+                break;
+            case cmd::kReadConfiguration:
+                ToggleConfigurationMode();
+                break;
+            case cmd::kAbout:
+                ShowAbout();
+                break;
+            case cmd::kExit:
+                close();
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void CKovarisDlg::SetForcedDay(DayType day) {
+    timetable_.SetForcedDay(day);
+    MarkDayMenu();
+}
+
+void CKovarisDlg::MarkDayMenu() {
+    for (int id = cmd::kDayAutomatic; id <= cmd::kDaySaturday; ++id) {
+        const int day = id - cmd::kDayAutomatic;
+        menu_->SetChecked(id, timetable_.autoDay ? day == 0 : day == timetable_.dayType);
+    }
+}
+
+void CKovarisDlg::ToggleConfigurationMode() {
+    settings_.cfgRead = settings_.cfgRead != 0 ? 0 : 1;
+    settings_.Save();
+    Restart();
+}
+
+void CKovarisDlg::Restart() {
+    restartRequested_ = true;
+    close();
+}
+
+void CKovarisDlg::ShowAbout() {
+    AboutBox about(windowIcon(), this);
+    about.exec();
+}
+
+void CKovarisDlg::ExitAfterFirstPaint() {
+    exitAfterFirstPaint_ = true;
+    departures_->viewport()->installEventFilter(this);
+}
+
+bool CKovarisDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (exitAfterFirstPaint_ && event->type() == QEvent::Paint &&
+        watched == departures_->viewport() && departures_->count() > 0) {
+        exitAfterFirstPaint_ = false;
+        QTimer::singleShot(0, this, [this] { done(0); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CKovarisDlg::keyPressEvent(QKeyEvent* event) {
+    // The board stays open all day: Escape must not close it by accident.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool CKovarisDlg::ListenForHistoryRequests() {
+    historyServer_ =
+        new HistoryRequestServer([this](int index) { return ShowHistoryEntry(index); }, this);
+    return historyServer_->Listen();
+}
+
+void CKovarisDlg::OpenNode(const std::optional<CatalogueEntry>& entry, bool up) {
+    WaitCursor wait;
+    const LevelLoad load = store_.EnterLevel(entry, up, Now());
+    if (!load.ok()) {
+        messenger_.Show(std::wstring(kErrorTitle),
+                        LevelLoadFailedMessage(store_.ConfigurationMode(), load.path));
+        return;
+    }
+    ShowLevel(load);
+}
+
+void CKovarisDlg::ShowLevel(const LevelLoad& load) {
+    const LevelView view = BuildLevelView(store_, load.defaultIndex);
+    combo_->clear();
+    menu_->ClearTableItems();
+    for (const LevelComboItem& item : view.combo) {
+        combo_->addItem(ToQString(item.caption), item.data);
+    }
+    for (const LevelMenuItem& item : view.menu) {
+        menu_->AddTableItem(item.id, ToQString(item.caption));
+    }
+    const LevelOpening opening = ChooseLevelOpening(settings_, startRequest_ == -1, view);
+    if (!opening.lastTimetable.empty()) {
+        combo_->setCurrentIndex(-1);
+        ShowTimetable(opening.lastTimetable);
+    } else if (opening.comboIndex >= 0) {
+        combo_->setCurrentIndex(opening.comboIndex);
+        OnComboSelectionChange();
+    } else {
+        combo_->setCurrentIndex(-1);
+    }
+    startRequest_ = -2;
+}
+
+void CKovarisDlg::OnComboSelectionChange() {
+    const int index = combo_->currentIndex();
+    if (index >= 0) {
+        SelectEntry(combo_->itemData(index).toInt());
+    }
+    Refresh(true);
+}
+
+void CKovarisDlg::OnTableCommand(int id) {
+    const int entry = id - kTableMenuFirstEntryId;
+    const int item = combo_->findData(entry);
+    if (item >= 0) {
+        combo_->setCurrentIndex(item);
+    }
+    SelectEntry(entry);
+    Refresh(true);
+}
+
+void CKovarisDlg::SelectEntry(int index) {
+    const std::optional<CatalogueEntry> entry = store_.EntryForChoice(index);
+    if (!entry) {
+        return;
+    }
+    if (entry->kind == EntryKind::Node) {
+        OpenNode(entry, index == -1);
+    } else {
+        OpenTimetable(*entry);
+    }
+}
+
+bool CKovarisDlg::OpenTimetable(const CatalogueEntry& entry) {
+    return ShowTimetable(store_.ResolvePath(entry.baseDir, entry.target));
+}
+
+bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
+    WaitCursor wait;
+    if (!timetable_.LoadTimetable(path)) {
+        messenger_.Show(std::wstring(kErrorTitle), TimetableLoadFailedMessage(path));
+        return false;
+    }
+    refreshTimer_.stop();
+    const Moment now = Now();
+    timetable_.FindNextDeparture(now, realTime_);
+    departures_->ResetRows(&timetable_);
+    if (timetable_.displayMode == DisplayMode::ViewMoment) {
+        departures_->ShowAt(DisplayMode::ViewMoment, timetable_.viewMoment);
+    } else {
+        realTime_ = true;
+        departures_->ShowAt(DisplayMode::RealTime, now);
+    }
+    RefreshArrivals(true);
+    StartRefreshTimer();
+    return true;
+}
+
+HistoryReply CKovarisDlg::ShowHistoryEntry(int index) {
+    const std::vector<HistoryEntry>& history = settings_.history;
+    if (index < 0 || static_cast<std::size_t>(index) >= history.size() ||
+        history[static_cast<std::size_t>(index)].path.empty()) {
+        return {HistoryOutcome::NoEntry, {}};
+    }
+    const std::wstring path = history[static_cast<std::size_t>(index)].path;
+    const bool shown = ShowTimetable(path);
+    return {shown ? HistoryOutcome::Shown : HistoryOutcome::Failed, wtext::WideToUtf8(path)};
+}
+
+void CKovarisDlg::OnTransferCommand(int id) {
+    arrivals_->setCurrentRow(id - kTransferMenuFirstId);
+    Transfer();
+}
+
+void CKovarisDlg::Transfer() {
+    const int row = arrivals_->currentRow();
+    const QListWidgetItem* item = arrivals_->item(row);
+    const bool chosen = item != nullptr && item->isSelected() &&
+                        static_cast<std::size_t>(row) < arrivalRows_.size();
+    const TransferPlan plan =
+        PlanTransfer(timetable_, chosen ? &arrivalRows_[static_cast<std::size_t>(row)] : nullptr);
+    if (!plan.ok()) {
+        messenger_.Show(std::wstring(kWarningTitle), plan.warning);
+        return;
+    }
+    store_.transfers.Append(plan.record);
+    if (plan.entry.kind == EntryKind::Node) {
+        OpenNode(plan.entry, false);
+    } else {
+        OpenTimetable(plan.entry);
+    }
+    SetRealTime(false);
+    departures_->ShowAtMinute(plan.targetMinute, Now());
+    // The stations shown must be those of the departure now selected.
+    RefreshArrivals(false);
+}
+
+void CKovarisDlg::GoBack(bool toFirst) {
+    const TransferRecord* target = store_.transfers.Target(toFirst);
+    if (target == nullptr) {
+        messenger_.Show(std::wstring(kErrorTitle), std::wstring(kNoEarlierTimetableError));
+        return;
+    }
+    const TransferRecord record = *target;
+    SetRealTime(record.minutes == -1);
+    departures_->setUpdatesEnabled(false);
+    departures_->ShowAtMinute(record.minutes, Now());
+    ShowTimetable(record.path);
+    store_.transfers.Remove(toFirst);
+    departures_->setUpdatesEnabled(true);
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/ArrivalRows.h"
+#include "catalogue/CatalogueEntry.h"
+#include "catalogue/DataStore.h"
+#include "catalogue/HistoryRequest.h"
+#include "timetable/Timetable.h"
+
+class ActivityIndicator;
+class AppSettings;
+class CCstClock;
+class CKovarisLayout;
+class CLstTimes;
+class Clock;
+class HistoryRequestServer;
+class MainMenu;
+class Messenger;
+class QComboBox;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+
+// The program's one window: the timetable choice, the clock, the departure list, the arrival
+// stations of the selected departure and the buttons. Two timers drive it: a start-up timer that
+// opens the catalogue once the window is up, and a refresh timer that follows the clock ten
+// times a second while a timetable is shown.
+class CKovarisDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Reads the settings file and the companion files into `settings` before anything is built
+    // from them. The settings, clock, messenger and indicator outlive the window.
+    CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& messenger,
+                ActivityIndicator& indicator, QWidget* parent = nullptr);
+    ~CKovarisDlg() override;
+
+    // Set when the window closed itself to be built again with the settings read anew.
+    bool RestartRequested() const { return restartRequested_; }
+    // Ends the window once the departure list has been painted with a timetable.
+    void ExitAfterFirstPaint();
+    // Answers companion programs on this user's socket; false when another window does.
+    bool ListenForHistoryRequests();
+
+    // The catalogue: levels, the entries of a level, timetables.
+    void OpenNode(const std::optional<CatalogueEntry>& entry, bool up);
+    void SelectEntry(int index);
+    bool OpenTimetable(const CatalogueEntry& entry);
+    bool ShowTimetable(const std::wstring& path);
+    // A companion program's request to show entry `index` of the shared history.
+    HistoryReply ShowHistoryEntry(int index);
+
+    // Transfers from the selected arrival station, and back.
+    void Transfer();
+    void GoBack(bool toFirst);
+
+    void Refresh(bool activate);
+    void RefreshArrivals(bool force);
+    void SetRealTime(bool on);
+    // Runs the command of a menu item or button.
+    void RunCommand(int id);
+
+    // The two timers' work, callable directly so tests need not wait for real time.
+    void OnStartupTimer();
+    void OnRefreshTimer();
+
+    bool RealTime() const { return realTime_; }
+    const Timetable& timetable() const { return timetable_; }
+    const DataStore& store() const { return store_; }
+    CLstTimes& departures() const { return *departures_; }
+    QListWidget& arrivals() const { return *arrivals_; }
+    QComboBox& combo() const { return *combo_; }
+    CCstClock& clockView() const { return *clockView_; }
+    MainMenu& menu() const { return *menu_; }
+    QPushButton& button(int id) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildButtons();
+    void ConnectControls();
+    void Initialise();
+    void ShowLevel(const LevelLoad& load);
+    void OnComboSelectionChange();
+    void OnDepartureSelectionChange(int row);
+    void OnTableCommand(int id);
+    void OnTransferCommand(int id);
+    void SetForcedDay(DayType day);
+    void MarkDayMenu();
+    void ToggleConfigurationMode();
+    void ShowAbout();
+    void Restart();
+    void StartRefreshTimer();
+    int SelectedDeparture() const;
+    void FillArrivals(const ArrivalList& list);
+    Moment Now() const;
+
+    AppSettings& settings_;
+    const Clock& clock_;
+    Messenger& messenger_;
+    ActivityIndicator& indicator_;
+    DataStore store_;
+    Timetable timetable_;
+
+    QMenuBar* menuBar_ = nullptr;
+    MainMenu* menu_ = nullptr;
+    CKovarisLayout* layout_ = nullptr;
+    QComboBox* combo_ = nullptr;
+    CCstClock* clockView_ = nullptr;
+    CLstTimes* departures_ = nullptr;
+    QListWidget* arrivals_ = nullptr;
+    std::array<QPushButton*, 6> buttons_{};
+    HistoryRequestServer* historyServer_ = nullptr;
+
+    std::vector<ArrivalRow> arrivalRows_;  // what each row of the arrival list stands for
+    QTimer startupTimer_;
+    QTimer refreshTimer_;
+    std::uint64_t lastRefreshTick_ = 0;
+    int startRequest_ = -1;  // -1 until the first level has loaded
+    bool realTime_ = true;
+    bool restartRequested_ = false;
+    bool exitAfterFirstPaint_ = false;
+};

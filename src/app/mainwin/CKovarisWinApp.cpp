@@ -1,0 +1,33 @@
+#include "mainwin/CKovarisWinApp.h"
+
+#include <memory>
+
+#include "mainwin/CKovarisDlg.h"
+#include "timetable/Clock.h"
+
+CKovarisWinApp::CKovarisWinApp(Options options) : options_(options) {
+    // The program saves once, at the end of the run, below.
+    settings_.saveOnDestruction = false;
+}
+
+int CKovarisWinApp::Run() {
+    std::unique_ptr<Clock> clock;
+    if (options_.startAt) {
+        clock = std::make_unique<ShiftedClock>(*options_.startAt);
+    } else {
+        clock = std::make_unique<SystemClock>();
+    }
+    bool restart = false;
+    do {
+        CKovarisDlg window(settings_, *clock, messenger_, indicator_);
+        messenger_.SetParent(&window);
+        window.ListenForHistoryRequests();
+        if (options_.exitAfterFirstPaint) {
+            window.ExitAfterFirstPaint();
+        }
+        window.exec();
+        messenger_.SetParent(nullptr);
+        restart = window.RestartRequested();
+    } while (restart);
+    return settings_.Save() ? 0 : 1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+
+#include "board/ActivityIndicator.h"
+#include "mainwin/QtMessenger.h"
+#include "settings/AppSettings.h"
+#include "timetable/Moment.h"
+
+// The program: owns the settings for the whole run and shows the main window again for as long
+// as the window closes itself to be rebuilt (after the settings changed or the catalogue mode
+// was switched).
+class CKovarisWinApp {
+public:
+    struct Options {
+        std::optional<Moment> startAt;  // the clock starts at this moment and runs on
+        bool exitAfterFirstPaint = false;
+    };
+
+    explicit CKovarisWinApp(Options options);
+
+    // Runs windows until one closes for good, then saves the settings; the exit status.
+    int Run();
+
+private:
+    Options options_;
+    AppSettings settings_;
+    QtMessenger messenger_;
+    ActivityIndicator indicator_;  // turns on across restarts
+};

@@ -1,0 +1,108 @@
+#include "mainwin/MainMenu.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <vector>
+
+#include "catalogue/ArrivalRows.h"
+#include "catalogue/LevelView.h"
+#include "mainwin/CommandIds.h"
+
+MainMenu::MainMenu(QMenuBar& bar) : QObject(&bar) {
+    tableMenu_ = bar.addMenu(QStringLiteral("時刻表"));
+    transferMenu_ = tableMenu_->addMenu(QStringLiteral("乗り換え"));
+    Add(*transferMenu_, kTransferMenuFirstId, QStringLiteral("---"));
+    Add(*transferMenu_, cmd::kTransferBack, QStringLiteral("[＜]戻る"));
+    Add(*transferMenu_, cmd::kTransferBackToFirst, QStringLiteral("[<<]最初に戻る"));
+    BuildOperationMenu(bar);
+}
+
+void MainMenu::BuildOperationMenu(QMenuBar& bar) {
+    QMenu* operation = bar.addMenu(QStringLiteral("操作"));
+    QMenu* display = operation->addMenu(QStringLiteral("表示"));
+    Add(*display, cmd::kRealTimeMode, QStringLiteral("リアルタイムモード"), true);
+    display->addSeparator();
+    Add(*display, cmd::kHourEarlier, QStringLiteral("１時間前表示"));
+    Add(*display, cmd::kHourLater, QStringLiteral("１時間後表示"));
+    Add(*display, cmd::kPreviousDeparture, QStringLiteral("前の発車時刻表示"));
+
+    QMenu* days = operation->addMenu(QStringLiteral("曜日"));
+    Add(*days, cmd::kDayAutomatic, QStringLiteral("自動"), true);
+    days->addSeparator();
+    const std::vector<QString> weekdays = {QStringLiteral("月曜"), QStringLiteral("火曜"),
+                                           QStringLiteral("水曜"), QStringLiteral("木曜"),
+                                           QStringLiteral("金曜"), QStringLiteral("土曜")};
+    for (int i = 0; i < static_cast<int>(weekdays.size()); ++i) {
+        Add(*days, cmd::kDayAutomatic + 2 + i, weekdays[static_cast<std::size_t>(i)], true);
+    }
+    Add(*days, cmd::kDayAutomatic + 1, QStringLiteral("日曜"), true);
+
+    Add(*operation, cmd::kSettings, QStringLiteral("設定..."));
+    Add(*operation, cmd::kColourSettings, QStringLiteral("色設定..."));
+    Add(*operation, cmd::kReadConfiguration, QStringLiteral("CFG読込み"), true);
+    Add(*operation, cmd::kAbout, QStringLiteral("バージョン情報..."));
+    Add(*operation, cmd::kExit, QStringLiteral("終了"));
+}
+
+QAction* MainMenu::Add(QMenu& menu, int id, const QString& text, bool checkable) {
+    QAction* item = menu.addAction(text);
+    item->setData(id);
+    item->setCheckable(checkable);
+    // A check item shows the program's state: the command decides, not the click.
+    connect(item, &QAction::triggered, this, [this, item, id] {
+        if (item->isCheckable()) {
+            item->setChecked(!item->isChecked());
+        }
+        Q_EMIT command(id);
+    });
+    items_[id] = item;
+    return item;
+}
+
+void MainMenu::SetChecked(int id, bool checked) {
+    if (QAction* item = Item(id)) {
+        item->setChecked(checked);
+    }
+}
+
+bool MainMenu::IsChecked(int id) const {
+    const QAction* item = Item(id);
+    return item != nullptr && item->isChecked();
+}
+
+QAction* MainMenu::Item(int id) const {
+    const auto it = items_.find(id);
+    return it == items_.end() ? nullptr : it->second;
+}
+
+void MainMenu::RemoveRange(int first, int last) {
+    for (auto it = items_.lower_bound(first); it != items_.end() && it->first <= last;) {
+        delete it->second;
+        it = items_.erase(it);
+    }
+}
+
+void MainMenu::ClearTableItems() {
+    RemoveRange(kTableMenuParentId, kTableMenuFirstEntryId + kTableMenuMaxEntries - 1);
+}
+
+namespace {
+
+// Captions come from the user's files; an "&" there is text, not a keyboard mnemonic.
+QString Literal(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace
+
+void MainMenu::AddTableItem(int id, const QString& caption) {
+    Add(*tableMenu_, id, Literal(caption));
+}
+
+void MainMenu::ClearTransferItems() {
+    RemoveRange(kTransferMenuFirstId, kTransferMenuFirstId + kTransferMenuMaxRows - 1);
+}
+
+void MainMenu::AddTransferItem(int id, const QString& text) {
+    Add(*transferMenu_, id, Literal(text));
+}

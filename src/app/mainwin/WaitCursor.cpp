@@ -1,0 +1,11 @@
+#include "mainwin/WaitCursor.h"
+
+#include <QApplication>
+
+WaitCursor::WaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor() {
+    QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,111 @@
+// Runs the main window on a data root and saves screenshots of the screen it is shown on, for a
+// person to look at: kovaris-screens WORKING_FOLDER OUTPUT_FOLDER "YYYY-MM-DD HH:MM:SS".
+// The working folder holds the Kovaris.ini to start with; scripts/screenshots.sh prepares one
+// on the demo data and runs this on a private X server.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+
+#include "board/ActivityIndicator.h"
+#include "controls/CLstTimes.h"
+#include "controls/FontSetup.h"
+#include "mainwin/CKovarisDlg.h"
+#include "settings/AppSettings.h"
+#include "text/Messenger.h"
+#include "timetable/Clock.h"
+
+namespace {
+
+class PrintingMessenger final : public Messenger {
+public:
+    void Show(const std::wstring& title, const std::wstring& text) override {
+        std::fprintf(stderr, "%ls: %ls\n", title.c_str(), text.c_str());
+    }
+};
+
+// Lets the window run for `ms` of real time, as a traveller would see it.
+void Run(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+bool Shoot(const QWidget& window, const QString& folder, const QString& name) {
+    const QRect frame = window.frameGeometry();
+    const QPixmap shot =
+        window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!shot.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The first arrival-list row that offers a transfer, or -1.
+int TransferRow(CKovarisDlg& window) {
+    const QListWidget& list = window.arrivals();
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->text().contains(QStringLiteral("＞"))) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: kovaris-screens WORKING_FOLDER OUTPUT_FOLDER MOMENT\n");
+        return 2;
+    }
+    const auto start = ParseMoment(argv[3]);
+    if (!start || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "kovaris-screens: bad moment or working folder\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(out);
+    RegisterFontSubstitutions();
+
+    AppSettings settings;
+    settings.saveOnDestruction = false;
+    ShiftedClock clock(*start);
+    PrintingMessenger messenger;
+    ActivityIndicator indicator;
+    CKovarisDlg window(settings, clock, messenger, indicator);
+    window.move(20, 20);
+    window.show();
+    Run(1500);
+    bool ok = Shoot(window, out, QStringLiteral("1-real-time"));
+
+    const int next = window.departures().currentRow();
+    window.departures().setCurrentRow(next + 2);
+    Run(300);
+    window.arrivals().setCurrentRow(TransferRow(window));
+    Run(200);
+    ok = Shoot(window, out, QStringLiteral("2-arrivals-with-transfer")) && ok;
+
+    window.Transfer();
+    Run(600);
+    ok = Shoot(window, out, QStringLiteral("3-after-transfer")) && ok;
+
+    window.GoBack(true);
+    window.resize(300, 400);
+    Run(600);
+    ok = Shoot(window, out, QStringLiteral("4-narrow")) && ok;
+
+    window.resize(900, 720);
+    Run(600);
+    ok = Shoot(window, out, QStringLiteral("5-wide")) && ok;
+    return ok ? 0 : 1;
+}
