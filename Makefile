@@ -52,6 +52,6 @@ format:
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz
 
+# The program on the demo data, in the working folder run/ (its Kovaris.ini is made once).
 run: build
-	@echo "The main window arrives with a later change. Until then the terminal tool is the way in:"
-	@echo "  $(BUILD)/src/cli/kovaris dump FILE.TBL"
+	@bash scripts/run.sh $(BUILD)

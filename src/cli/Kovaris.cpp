@@ -7,6 +7,7 @@
 #include "BoardCommand.h"
 #include "CatalogueCommand.h"
 #include "DumpCommand.h"
+#include "ShowHistoryCommand.h"
 
 int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"kovaris: the departure board's timetables in a terminal", "kovaris"};
@@ -16,6 +17,7 @@ int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostrea
     AddDumpCommand(app, out, err, status);
     AddCatalogueCommand(app, out, err, status);
     AddBoardCommand(app, out, err, status);
+    AddShowHistoryCommand(app, out, err, status);
 
     try {
         app.parse(argc, argv);

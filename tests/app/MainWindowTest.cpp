@@ -1,0 +1,300 @@
+#include "mainwin/CKovarisDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "OffscreenApp.h"
+#include "TestFiles.h"
+#include "board/ActivityIndicator.h"
+#include "catalogue/CatalogueMessages.h"
+#include "controls/CLstTimes.h"
+#include "controls/QtConvert.h"
+#include "mainwin/CommandIds.h"
+#include "mainwin/MainMenu.h"
+#include "text/Messenger.h"
+#include "text/WideText.h"
+#include "timetable/Clock.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingMessenger : public Messenger {
+public:
+    void Show(const std::wstring& title, const std::wstring& text) override {
+        shown.push_back(title + L"|" + text);
+    }
+    std::vector<std::wstring> shown;
+};
+
+// Monday 7 December 2026 is a weekday, Saturday 12 December is not.
+Moment Monday(int hour, int minute, int second = 0) {
+    return Moment::FromFields(2026, 12, 7, hour, minute, second);
+}
+
+// The program on a copy of the demo data root, in a working folder of its own, with a clock
+// the test moves.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OffscreenApp();
+        fs::copy(KOVARIS_DEMO_DATA, work_.path() / "data", fs::copy_options::recursive);
+        WriteSettings(L"CfgRead=1\n");
+    }
+
+    std::wstring DataRoot() const { return work_.Root() + L"data/"; }
+
+    void WriteSettings(const std::wstring& lines) {
+        WriteSJisFile(work_.File(L"Kovaris.ini"), L"DataPath=" + DataRoot() + L"\n" + lines);
+    }
+
+    // Builds the window at `now` and runs its start-up timer.
+    CKovarisDlg& Start(Moment now) {
+        clock_.Set(now);
+        settings_ = std::make_unique<AppSettings>(TestSettings());
+        settings_->filePath = work_.File(L"Kovaris.ini");
+        window_ = std::make_unique<CKovarisDlg>(*settings_, clock_, messenger_, indicator_);
+        window_->show();
+        window_->OnStartupTimer();
+        QApplication::processEvents();
+        return *window_;
+    }
+
+    // One refresh after `ms` milliseconds.
+    void Advance(std::uint64_t ms) {
+        clock_.AdvanceMs(ms);
+        window_->OnRefreshTimer();
+        QApplication::processEvents();
+    }
+
+    std::wstring ShownFile() const {
+        return fs::path(wtext::WideToUtf8(window_->timetable().path)).filename().wstring();
+    }
+    std::wstring RowText(int row) const {
+        return window_->departures().Renderer().MakeRow(&window_->timetable(), row).text;
+    }
+    const Departure& DepartureAt(int row) const {
+        return window_->timetable().FindSection()->departures.at(static_cast<std::size_t>(row));
+    }
+    int ArrivalRowOf(const QString& station) const {
+        const QListWidget& list = window_->arrivals();
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.item(row)->text().contains(station)) {
+                return row;
+            }
+        }
+        return -1;
+    }
+
+    TempDir work_;
+    ManualClock clock_;
+    RecordingMessenger messenger_;
+    ActivityIndicator indicator_;
+    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<CKovarisDlg> window_;
+};
+
+// A traveller's morning: the board opens the morning timetable, follows the clock, changes to
+// the connecting line and comes back.
+TEST_F(MainWindowTest, MorningWithATransferAndBack) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+    EXPECT_EQ(ToWString(window.combo().currentText()), L"若葉台 桜川中央方面");
+    EXPECT_TRUE(window.RealTime());
+
+    // Labels on the next three departures, the next one selected on top.
+    const int next = window.departures().currentRow();
+    EXPECT_EQ(DepartureAt(next).time, 8 * 60 + 14);
+    EXPECT_EQ(window.departures().indexAt(QPoint(2, 2)).row(), next);
+    EXPECT_TRUE(RowText(next).starts_with(L"先　発 08:14"));
+    EXPECT_TRUE(RowText(next + 1).starts_with(L"次　発"));
+    EXPECT_TRUE(RowText(next + 2).starts_with(L"次々発"));
+    EXPECT_FALSE(RowText(next + 3).starts_with(L"次"));
+
+    // The countdown runs with the clock, and the board moves on once the train has left.
+    const std::wstring before = RowText(next);
+    Advance(1000);
+    EXPECT_NE(RowText(next), before);
+    Advance(2 * 60 * 1000);
+    EXPECT_EQ(window.departures().currentRow(), next + 1);
+    EXPECT_TRUE(RowText(next + 1).starts_with(L"先　発"));
+
+    // Changing at 東雲橋: 4 minutes after the 08:20's arrival there.
+    const int arrivalRow = ArrivalRowOf(QStringLiteral("東雲橋"));
+    ASSERT_GE(arrivalRow, 0);
+    const int arrival = DepartureAt(next + 1).time + 8;
+    window.arrivals().setCurrentRow(arrivalRow);
+    window.Transfer();
+    EXPECT_EQ(ShownFile(), L"shinonome_east.TBL");
+    EXPECT_FALSE(window.RealTime());
+    EXPECT_EQ(window.timetable().displayMode, DisplayMode::ViewMoment);
+    const int shownAt = DepartureAt(window.departures().currentRow()).time;
+    EXPECT_GE(shownAt, arrival + 4);
+    EXPECT_LT(DepartureAt(window.departures().currentRow() - 1).time, arrival + 4);
+    // Following the clock does not move the connecting board away from the arrival.
+    Advance(100);
+    EXPECT_EQ(DepartureAt(window.departures().currentRow()).time, shownAt);
+
+    window.GoBack(false);
+    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+    EXPECT_TRUE(window.RealTime());
+    EXPECT_TRUE(window.store().transfers.empty());
+    window.GoBack(false);
+    EXPECT_EQ(messenger_.shown.back(),
+              std::wstring(kErrorTitle) + L"|" + std::wstring(kNoEarlierTimetableError));
+}
+
+// Into a catalogue level, on to another line, then back one transfer and back to the first.
+TEST_F(MainWindowTest, TwoTransfersThenBackOneAndBackToTheFirst) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    window.arrivals().setCurrentRow(ArrivalRowOf(QStringLiteral("≫")));
+    window.Transfer();  // 桜川中央 leads to the 潮見線 level, which opens its default timetable
+    EXPECT_EQ(ShownFile(), L"shinonome_east.TBL");
+    EXPECT_EQ(window.combo().itemData(0).toInt(), -1);
+
+    window.RunCommand(33001 + 1);  // the other direction, from the combo's level
+    ASSERT_EQ(ShownFile(), L"shinonome_west.TBL");
+    ASSERT_EQ(window.timetable().displayMode, DisplayMode::ViewMoment);
+    const Moment held = window.timetable().viewMoment;
+    window.arrivals().setCurrentRow(ArrivalRowOf(QStringLiteral("若葉台")));
+    window.Transfer();
+    EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
+
+    // Without a station chosen, or with one that leads nowhere, there are only warnings.
+    window.arrivals().clearSelection();
+    window.Transfer();
+    EXPECT_EQ(messenger_.shown.back(),
+              std::wstring(kWarningTitle) + L"|" + std::wstring(kSelectTransferStationWarning));
+    window.arrivals().setCurrentRow(0);
+    window.Transfer();
+    EXPECT_EQ(messenger_.shown.back(),
+              std::wstring(kWarningTitle) + L"|" + std::wstring(kNoTransferDataWarning));
+    EXPECT_EQ(window.store().transfers.records().size(), 2u);
+
+    window.RunCommand(cmd::kTransferBack);
+    EXPECT_EQ(ShownFile(), L"shinonome_west.TBL");
+    EXPECT_FALSE(window.RealTime());
+    EXPECT_EQ(window.timetable().viewMoment.Hour(), held.Hour());
+    EXPECT_EQ(window.timetable().viewMoment.Minute(), held.Minute());
+
+    window.RunCommand(cmd::kButtonTransferFirst);
+    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+    EXPECT_TRUE(window.RealTime());
+    EXPECT_TRUE(window.store().transfers.empty());
+}
+
+TEST_F(MainWindowTest, DefaultTimetableDayChangeAndSubLevels) {
+    Start(Monday(13, 0));
+    EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
+
+    // Saturday 01:00 still belongs to Friday's timetable day; at 03:00 Saturday's begins.
+    window_.reset();
+    Start(Moment::FromFields(2026, 12, 12, 1, 0, 0));
+    EXPECT_EQ(window_->timetable().FindSection()->caption1, L"平日");
+    EXPECT_EQ(DepartureAt(window_->departures().currentRow()).time, 25 * 60 + 15);
+    clock_.Set(Moment::FromFields(2026, 12, 12, 3, 0, 0));
+    window_->Refresh(false);
+    EXPECT_EQ(window_->timetable().FindSection()->caption1, L"土曜");
+
+    // Into the 潮見線 level through its menu item and back up through the parent item.
+    const int root = window_->combo().count();
+    window_->RunCommand(33001 + 2);
+    EXPECT_EQ(window_->combo().itemData(0).toInt(), -1);
+    EXPECT_EQ(ToWString(window_->combo().itemText(0)), L"＞ ルート(vekt.cfg)");
+    EXPECT_NE(window_->menu().Item(33000), nullptr);
+    window_->RunCommand(33000);
+    EXPECT_EQ(window_->combo().count(), root);
+    EXPECT_EQ(window_->menu().Item(33000), nullptr);
+}
+
+TEST_F(MainWindowTest, AMissingTimetableKeepsTheOneShown) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const std::wstring missing = DataRoot() + L"gone.TBL";
+    EXPECT_FALSE(window.ShowTimetable(missing));
+    EXPECT_EQ(messenger_.shown.back(),
+              std::wstring(kErrorTitle) + L"|" + TimetableLoadFailedMessage(missing));
+    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+}
+
+TEST_F(MainWindowTest, ActivityIndicatorTurnsOnlyInRealTime) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    QStringList seen;
+    for (int i = 0; i < 9; ++i) {
+        Advance(100);
+        seen << window.button(cmd::kButtonRealTime).text();
+    }
+    // Two refreshes per character; the window's first refresh already took one step.
+    EXPECT_EQ(seen.join(QString()), QStringLiteral("｜／／――＼＼｜｜"));
+    window.RunCommand(cmd::kRealTimeMode);
+    Advance(100);
+    EXPECT_EQ(window.button(cmd::kButtonRealTime).text(), QStringLiteral("｜"));
+    EXPECT_FALSE(window.menu().IsChecked(cmd::kRealTimeMode));
+}
+
+TEST_F(MainWindowTest, ResizingKeepsButtonsAtTheRightEdgeAndSharesTheHeight) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    auto rightMargin = [&] {
+        return window.width() - window.button(cmd::kButtonTransferGo).geometry().right();
+    };
+    const int margin = rightMargin();
+    window.resize(300, 400);
+    QApplication::processEvents();
+    ASSERT_EQ(window.size(), QSize(300, 400));
+    EXPECT_EQ(rightMargin(), margin);
+    EXPECT_NEAR(window.button(cmd::kButtonHourEarlier).geometry().top(),
+                window.arrivals().geometry().top(), 3);
+    EXPECT_EQ(window.arrivals().geometry().bottom() + 1, window.height() - 4);
+
+    const int departures = window.departures().height();
+    const int arrivals = window.arrivals().height();
+    window.resize(300, 600);
+    QApplication::processEvents();
+    EXPECT_NEAR(window.departures().height() - departures, 100, 1);
+    EXPECT_NEAR(window.arrivals().height() - arrivals, 100, 1);
+    EXPECT_EQ(rightMargin(), margin);
+}
+
+TEST_F(MainWindowTest, SwitchingTheCatalogueModeSavesAndRestarts) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    window.RunCommand(cmd::kReadConfiguration);
+    EXPECT_TRUE(window.RestartRequested());
+    EXPECT_NE(ReadBytes(work_.File(L"Kovaris.ini")).find("CfgRead=0\r\n"), std::string::npos);
+}
+
+// A companion program, here the terminal tool in a process of its own, asks the running window
+// to show a history entry.
+TEST_F(MainWindowTest, HistoryRequestFromAnotherProcess) {
+    WriteSJisFile(DataRoot() + L"KovarisHstWin.ini",
+                  DataRoot() + L"wakaba_up.TBL\n" + DataRoot() + L"wakaba_down.TBL,下り\n");
+    qputenv("XDG_RUNTIME_DIR", work_.path().string().c_str());
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    ASSERT_TRUE(window.ListenForHistoryRequests());
+
+    auto ask = [](const char* index) {
+        QProcess cli;
+        cli.start(QStringLiteral(KOVARIS_CLI_BINARY),
+                  {QStringLiteral("show-history"), QString::fromLatin1(index)});
+        QElapsedTimer timer;
+        timer.start();
+        while (cli.state() != QProcess::NotRunning && timer.elapsed() < 20000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+            cli.waitForFinished(5);
+        }
+        return cli.exitCode();
+    };
+    EXPECT_EQ(ask("0"), 0);
+    EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
+    EXPECT_EQ(ask("1"), 1);
+    window_.reset();
+    EXPECT_EQ(ask("0"), 1);  // no window any more
+}
+
+}  // namespace
