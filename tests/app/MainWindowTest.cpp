@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -260,6 +261,29 @@ TEST_F(MainWindowTest, ResizingKeepsButtonsAtTheRightEdgeAndSharesTheHeight) {
     EXPECT_NEAR(window.departures().height() - departures, 100, 1);
     EXPECT_NEAR(window.arrivals().height() - arrivals, 100, 1);
     EXPECT_EQ(rightMargin(), margin);
+}
+
+// Keys act wherever the focus is, before the control sees them; of two actions on one key the
+// first in the list runs.
+TEST_F(MainWindowTest, ShortcutKeysActWhereverTheFocusIs) {
+    WriteSettings(L"CfgRead=1\nSK_TimesDOWN=74\nSK_1HourNext=116\nSK_TrnsPrev=116\n");
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const int next = window.departures().currentRow();
+    auto press = [](QWidget& target, int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&target, &event);
+        QApplication::processEvents();
+    };
+
+    press(window.combo(), Qt::Key_J);  // the combo box would take J as a choice
+    EXPECT_EQ(window.departures().currentRow(), next + 1);
+    EXPECT_FALSE(window.RealTime());
+
+    press(window.arrivals(), Qt::Key_F5);
+    EXPECT_EQ(window.timetable().displayMode, DisplayMode::HourBlocks);
+    EXPECT_EQ(window.timetable().viewMoment, Monday(9, 0));
+    EXPECT_TRUE(window.store().transfers.empty());
+    EXPECT_TRUE(messenger_.shown.empty());  // going back would have said there is no transfer
 }
 
 TEST_F(MainWindowTest, SwitchingTheCatalogueModeSavesAndRestarts) {

@@ -1,5 +1,6 @@
 #include "mainwin/CKovarisDlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
@@ -17,6 +18,7 @@
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
+#include "controls/VirtualKey.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
 #include "mainwin/CommandIds.h"
@@ -27,6 +29,7 @@
 #include "text/Messenger.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
+#include "timetable/ViewSteps.h"
 
 namespace {
 
@@ -87,6 +90,8 @@ CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& m
     BuildControls();
     ConnectControls();
     Initialise();
+    // Shortcut keys act wherever the focus is in the window, before the control sees the key.
+    QApplication::instance()->installEventFilter(this);
 }
 
 CKovarisDlg::~CKovarisDlg() = default;
@@ -273,6 +278,17 @@ void CKovarisDlg::RunCommand(int id) {
             case cmd::kRealTimeMode:
                 SetRealTime(!realTime_);
                 break;
+            case cmd::kButtonHourEarlier:
+            case cmd::kHourEarlier:
+                StepHour(false);
+                break;
+            case cmd::kButtonHourLater:
+            case cmd::kHourLater:
+                StepHour(true);
+                break;
+            case cmd::kPreviousDeparture:
+                ShowPrevious();
+                break;
             case cmd::kButtonTransferGo:
                 Transfer();
                 break;
@@ -333,6 +349,13 @@ void CKovarisDlg::ExitAfterFirstPaint() {
 }
 
 bool CKovarisDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || widget->window() != this || postedKeys_.erase(event) > 0) {
+            return QDialog::eventFilter(watched, event);
+        }
+        return RunShortcut(VirtualKeyCode(*static_cast<QKeyEvent*>(event)));
+    }
     if (exitAfterFirstPaint_ && event->type() == QEvent::Paint &&
         watched == departures_->viewport() && departures_->count() > 0) {
         exitAfterFirstPaint_ = false;
@@ -497,4 +520,81 @@ void CKovarisDlg::GoBack(bool toFirst) {
     ShowTimetable(record.path);
     store_.transfers.Remove(toFirst);
     departures_->setUpdatesEnabled(true);
+}
+
+void CKovarisDlg::StepHour(bool later) {
+    const std::optional<HourStep> step = FindHourStep(timetable_, later);
+    if (!step) {
+        return;  // a day without departures has no hour to go to
+    }
+    SetRealTime(false);
+    departures_->ShowAt(DisplayMode::HourBlocks, step->moment);
+    RefreshArrivals(true);
+}
+
+void CKovarisDlg::ShowPrevious() {
+    const int top = departures_->indexAt(QPoint(1, 1)).row();
+    const std::optional<Moment> moment = PreviousDepartureMoment(timetable_, top);
+    if (!moment) {
+        return;
+    }
+    SetRealTime(false);
+    const int row = timetable_.FindViewDeparture(*moment);
+    if (row != -1) {
+        departures_->ScrollToTop(row);
+    }
+}
+
+// The first of the ten actions bound to `virtualKey`; false when none is.
+bool CKovarisDlg::RunShortcut(int virtualKey) {
+    if (virtualKey == 0) {
+        return false;
+    }
+    const auto& keys = settings_.shortcutKeys;
+    int action = 0;
+    while (action < kShortcutCount && keys[static_cast<std::size_t>(action)] != virtualKey) {
+        ++action;
+    }
+    if (action == kShortcutCount) {
+        return false;  // the key takes its normal course
+    }
+    switch (static_cast<ShortcutAction>(action)) {
+        case ShortcutAction::TimesUp:
+            PostKey(departures_, Qt::Key_Up);
+            return true;
+        case ShortcutAction::TimesDown:
+            PostKey(departures_, Qt::Key_Down);
+            return true;
+        case ShortcutAction::HourPrev:
+            StepHour(false);
+            return true;
+        case ShortcutAction::HourNext:
+            StepHour(true);
+            return true;
+        case ShortcutAction::RealTimeMode:
+            SetRealTime(!realTime_);
+            return true;
+        case ShortcutAction::TrnsUp:
+            PostKey(arrivals_, Qt::Key_Up);
+            return true;
+        case ShortcutAction::TrnsDown:
+            PostKey(arrivals_, Qt::Key_Down);
+            return true;
+        case ShortcutAction::TrnsNext:
+            Transfer();
+            return true;
+        case ShortcutAction::TrnsPrev:
+            GoBack(false);
+            return true;
+        case ShortcutAction::TrnsStart:
+            GoBack(true);
+            return true;
+    }
+    return false;
+}
+
+void CKovarisDlg::PostKey(QWidget* list, Qt::Key key) {
+    auto* event = new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier);
+    postedKeys_.insert(event);
+    QCoreApplication::postEvent(list, event);
 }

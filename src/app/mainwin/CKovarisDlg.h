@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,11 @@ public:
     void Transfer();
     void GoBack(bool toFirst);
 
+    // One hour earlier or later, to the nearest hour with departures; the departure above the
+    // top row.
+    void StepHour(bool later);
+    void ShowPrevious();
+
     void Refresh(bool activate);
     void RefreshArrivals(bool force);
     void SetRealTime(bool on);
@@ -99,6 +105,8 @@ private:
     void MarkDayMenu();
     void ToggleConfigurationMode();
     void ShowAbout();
+    bool RunShortcut(int virtualKey);
+    void PostKey(QWidget* list, Qt::Key key);
     void Restart();
     void StartRefreshTimer();
     int SelectedDeparture() const;
@@ -122,6 +130,7 @@ private:
     std::array<QPushButton*, 6> buttons_{};
     HistoryRequestServer* historyServer_ = nullptr;
 
+    std::set<const QEvent*> postedKeys_;   // arrow keys the shortcuts sent, not to be matched
     std::vector<ArrivalRow> arrivalRows_;  // what each row of the arrival list stands for
     QTimer startupTimer_;
     QTimer refreshTimer_;

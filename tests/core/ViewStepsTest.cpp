@@ -1,0 +1,94 @@
+#include "timetable/ViewSteps.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "TestFiles.h"
+#include "settings/AppSettings.h"
+#include "timetable/HolidayCalendar.h"
+#include "timetable/Timetable.h"
+
+namespace {
+
+// 7 December 2026 is a Monday.
+Moment Dec(int day, int hour, int minute) {
+    return Moment::FromFields(2026, 12, day, hour, minute, 0);
+}
+
+// Weekdays only; 11 o'clock has no train, and the night runs on to 01:05.
+class ViewStepsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings_.saveOnDestruction = false;
+        WriteSJisFile(dir_.File(L"t.TBL"),
+                      L";t\n[MON][TUE][WED][THU][FRI]\n"
+                      L"9 10 40\n10 05\n12 30\n23 50\n0 20\n1 05\n");
+        ASSERT_TRUE(timetable_.LoadTimetable(dir_.File(L"t.TBL")));
+    }
+
+    // Minutes of the timetable day of departure `index`.
+    int TimeOf(int index) const {
+        return timetable_.FindSection()->departures.at(static_cast<std::size_t>(index)).time;
+    }
+
+    TempDir dir_;
+    AppSettings settings_;
+    ColorTable colours_;
+    HolidayCalendar holidays_;
+    Timetable timetable_{settings_, colours_, holidays_};
+};
+
+TEST_F(ViewStepsTest, StepsGoToTheNearestHourWithDepartures) {
+    struct Case {
+        const char* name;
+        Moment view;
+        bool later;
+        Moment reached;
+        int firstDeparture;  // minutes of the timetable day
+    };
+    const Case cases[] = {
+        {"inside an hour, earlier goes to its top", Dec(7, 10, 25), false, Dec(7, 10, 0), 605},
+        {"at the top, earlier goes an hour back", Dec(7, 10, 0), false, Dec(7, 9, 0), 550},
+        {"an hour without trains is skipped going back", Dec(7, 12, 0), false, Dec(7, 10, 0), 605},
+        {"and going on", Dec(7, 10, 5), true, Dec(7, 12, 0), 750},
+        {"past midnight the night's hours follow", Dec(7, 23, 30), true, Dec(8, 0, 0), 1460},
+        {"up to the last of them", Dec(8, 0, 0), true, Dec(8, 1, 0), 1505},
+        {"and then the next morning", Dec(8, 1, 0), true, Dec(8, 9, 0), 550},
+    };
+    for (const Case& c : cases) {
+        timetable_.FindNextDeparture(c.view, true);
+        const auto step = FindHourStep(timetable_, c.later);
+        ASSERT_TRUE(step.has_value()) << c.name;
+        EXPECT_EQ(step->moment, c.reached) << c.name;
+        EXPECT_EQ(TimeOf(step->index), c.firstDeparture) << c.name;
+    }
+}
+
+TEST_F(ViewStepsTest, ADayWithoutDeparturesHasNoHourToGoTo) {
+    timetable_.FindNextDeparture(Dec(12, 10, 0), true);  // Saturday
+    EXPECT_FALSE(FindHourStep(timetable_, true).has_value());
+    EXPECT_FALSE(FindHourStep(timetable_, false).has_value());
+}
+
+TEST_F(ViewStepsTest, ThePreviousDepartureFallsOnItsCalendarDay) {
+    struct Case {
+        const char* name;
+        Moment view;
+        int topRow;
+        std::optional<Moment> expected;
+    };
+    const Case cases[] = {
+        {"in the day", Dec(7, 10, 25), 3, Dec(7, 10, 5)},
+        {"after midnight, from the evening", Dec(7, 23, 55), 6, Dec(8, 0, 20)},
+        {"after midnight, from the night", Dec(8, 0, 30), 6, Dec(8, 0, 20)},
+        {"at the top of the list", Dec(7, 10, 25), 0, std::nullopt},
+        {"below the last departure", Dec(7, 10, 25), 8, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        timetable_.FindNextDeparture(c.view, true);
+        EXPECT_EQ(PreviousDepartureMoment(timetable_, c.topRow), c.expected) << c.name;
+    }
+}
+
+}  // namespace
