@@ -14,12 +14,12 @@
 
 #include "OffscreenApp.h"
 #include "TestFiles.h"
-#include "board/ActivityIndicator.h"
 #include "catalogue/CatalogueMessages.h"
 #include "controls/CLstTimes.h"
 #include "controls/QtConvert.h"
 #include "mainwin/CommandIds.h"
 #include "mainwin/MainMenu.h"
+#include "mainwin/RunState.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -62,7 +62,7 @@ protected:
         clock_.Set(now);
         settings_ = std::make_unique<AppSettings>(TestSettings());
         settings_->filePath = work_.File(L"Kovaris.ini");
-        window_ = std::make_unique<CKovarisDlg>(*settings_, clock_, messenger_, indicator_);
+        window_ = std::make_unique<CKovarisDlg>(*settings_, clock_, messenger_, run_);
         window_->show();
         window_->OnStartupTimer();
         QApplication::processEvents();
@@ -98,7 +98,7 @@ protected:
     TempDir work_;
     ManualClock clock_;
     RecordingMessenger messenger_;
-    ActivityIndicator indicator_;
+    RunState run_;
     std::unique_ptr<AppSettings> settings_;
     std::unique_ptr<CKovarisDlg> window_;
 };
@@ -284,6 +284,40 @@ TEST_F(MainWindowTest, ShortcutKeysActWhereverTheFocusIs) {
     EXPECT_EQ(window.timetable().viewMoment, Monday(9, 0));
     EXPECT_TRUE(window.store().transfers.empty());
     EXPECT_TRUE(messenger_.shown.empty());  // going back would have said there is no transfer
+}
+
+// The reminder comes once, at the second the lead time is reached, and not again from a window
+// built anew; without a notification service its text shows in the status line.
+TEST_F(MainWindowTest, ReminderBeforeDeparture) {
+    WriteSettings(L"CfgRead=1\nAlmBefTime=5\n");
+    QStringList given;
+    auto start = [&](Moment now) {
+        CKovarisDlg& window = Start(now);
+        QObject::connect(&window, &CKovarisDlg::reminderDue, &window,
+                         [&given](const QString& title, const QString& body) {
+                             given << title + QLatin1Char('|') + body;
+                         });
+        return &window;
+    };
+    CKovarisDlg* window = start(Monday(8, 3, 50));  // the 08:09 leaves in 5 min 10 s
+    window->RunCommand(cmd::kRemindBeforeDeparture);
+    EXPECT_TRUE(window->menu().IsChecked(cmd::kRemindBeforeDeparture));
+    for (int i = 0; i < 9; ++i) {
+        Advance(1000);
+    }
+    EXPECT_TRUE(given.isEmpty());
+    Advance(1000);
+    EXPECT_EQ(given, QStringList{QStringLiteral(
+                         "発車まであと5分|08:09 快速 桜川中央 (桜川線 若葉台 桜川中央方面)")});
+    Advance(100);
+    window = start(Monday(8, 4, 30));
+    EXPECT_TRUE(window->menu().IsChecked(cmd::kRemindBeforeDeparture));
+    Advance(100);
+    EXPECT_EQ(given.size(), 1);
+
+    window->ShowStatusMessage(given.front());
+    QApplication::processEvents();
+    EXPECT_LT(window->arrivals().geometry().bottom(), window->height() - 20);
 }
 
 TEST_F(MainWindowTest, SwitchingTheCatalogueModeSavesAndRestarts) {

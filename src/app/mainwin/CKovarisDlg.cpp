@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
-#include "board/ActivityIndicator.h"
 #include "board/WindowLayout.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/LevelView.h"
@@ -24,6 +24,7 @@
 #include "mainwin/CommandIds.h"
 #include "mainwin/HistoryRequestServer.h"
 #include "mainwin/MainMenu.h"
+#include "mainwin/RunState.h"
 #include "mainwin/WaitCursor.h"
 #include "settings/AppSettings.h"
 #include "text/Messenger.h"
@@ -75,12 +76,12 @@ static void InitProgramResources() {
 }
 
 CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& messenger,
-                         ActivityIndicator& indicator, QWidget* parent)
+                         RunState& run, QWidget* parent)
     : QDialog(parent),
       settings_(LoadSettings(settings, messenger)),
       clock_(clock),
       messenger_(messenger),
-      indicator_(indicator),
+      run_(run),
       store_(settings_),
       timetable_(settings_, store_.colours, store_.holidays) {
     InitProgramResources();
@@ -114,6 +115,12 @@ void CKovarisDlg::BuildControls() {
     layout_->SetControl(winlayout::kDepartures, departures_);
     layout_->SetControl(winlayout::kArrivals, arrivals_);
     BuildButtons();
+    statusLine_ = new QStatusBar(this);
+    statusLine_->setSizeGripEnabled(false);
+    statusLine_->hide();
+    connect(statusLine_, &QStatusBar::messageChanged, this,
+            [this](const QString& text) { statusLine_->setVisible(!text.isEmpty()); });
+    layout_->SetStatusLine(statusLine_);
     layout_->SetTemplate(
         winlayout::TemplateRects(MeasureDialogFont(font()), combo_->sizeHint().height()));
 }
@@ -161,6 +168,7 @@ void CKovarisDlg::Initialise() {
     timetable_.SetForcedDay(0);
     MarkDayMenu();
     menu_->SetChecked(cmd::kReadConfiguration, settings_.cfgRead != 0);
+    menu_->SetChecked(cmd::kRemindBeforeDeparture, run_.reminder.IsOn());
     startupTimer_.start(1);
     setMinimumSize(300, 400);
     const int side = winlayout::InitialSide(layout_->Template());
@@ -209,12 +217,33 @@ void CKovarisDlg::Refresh(bool activate) {
     }
     clockView_->SetCaptions(section->caption1, section->caption2);
     clockView_->Tick();
-    const std::wstring_view indicator = indicator_.Step(realTime_);
+    const std::wstring_view indicator = run_.indicator.Step(realTime_);
     if (!indicator.empty()) {
         button(cmd::kButtonRealTime).setText(ToQString(indicator));
     }
     departures_->AdvanceFrame();
     departures_->UpdateChangedRows();
+    CheckReminder();
+}
+
+void CKovarisDlg::CheckReminder() {
+    const int row = SelectedDeparture();
+    if (row < 0) {
+        return;
+    }
+    if (const auto due = run_.reminder.Check(timetable_, row, settings_.almBefTime)) {
+        Q_EMIT reminderDue(ToQString(due->title), ToQString(due->body));
+    }
+}
+
+void CKovarisDlg::ToggleReminder() {
+    run_.reminder.SetOn(!run_.reminder.IsOn());
+    menu_->SetChecked(cmd::kRemindBeforeDeparture, run_.reminder.IsOn());
+}
+
+void CKovarisDlg::ShowStatusMessage(const QString& text) {
+    constexpr int kShownMs = 60 * 1000;
+    statusLine_->showMessage(text, kShownMs);
 }
 
 void CKovarisDlg::SetRealTime(bool on) {
@@ -305,6 +334,9 @@ void CKovarisDlg::RunCommand(int id) {
                 break;
             case cmd::kAbout:
                 ShowAbout();
+                break;
+            case cmd::kRemindBeforeDeparture:
+                ToggleReminder();
                 break;
             case cmd::kExit:
                 close();

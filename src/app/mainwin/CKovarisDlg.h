@@ -15,7 +15,7 @@
 #include "catalogue/HistoryRequest.h"
 #include "timetable/Timetable.h"
 
-class ActivityIndicator;
+struct RunState;
 class AppSettings;
 class CCstClock;
 class CKovarisLayout;
@@ -28,6 +28,7 @@ class QComboBox;
 class QListWidget;
 class QMenuBar;
 class QPushButton;
+class QStatusBar;
 
 // The program's one window: the timetable choice, the clock, the departure list, the arrival
 // stations of the selected departure and the buttons. Two timers drive it: a start-up timer that
@@ -38,9 +39,9 @@ class CKovarisDlg : public QDialog {
 
 public:
     // Reads the settings file and the companion files into `settings` before anything is built
-    // from them. The settings, clock, messenger and indicator outlive the window.
-    CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& messenger,
-                ActivityIndicator& indicator, QWidget* parent = nullptr);
+    // from them. The settings, clock, messenger and run state outlive the window.
+    CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& messenger, RunState& run,
+                QWidget* parent = nullptr);
     ~CKovarisDlg() override;
 
     // Set when the window closed itself to be built again with the settings read anew.
@@ -72,6 +73,8 @@ public:
     void SetRealTime(bool on);
     // Runs the command of a menu item or button.
     void RunCommand(int id);
+    // Shows `text` in the status line at the window's foot for a minute.
+    void ShowStatusMessage(const QString& text);
 
     // The two timers' work, callable directly so tests need not wait for real time.
     void OnStartupTimer();
@@ -86,6 +89,10 @@ public:
     CCstClock& clockView() const { return *clockView_; }
     MainMenu& menu() const { return *menu_; }
     QPushButton& button(int id) const;
+
+Q_SIGNALS:
+    // A departure the traveller asked to be reminded of leaves in the lead time.
+    void reminderDue(const QString& title, const QString& body);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -105,6 +112,8 @@ private:
     void MarkDayMenu();
     void ToggleConfigurationMode();
     void ShowAbout();
+    void ToggleReminder();
+    void CheckReminder();
     bool RunShortcut(int virtualKey);
     void PostKey(QWidget* list, Qt::Key key);
     void Restart();
@@ -116,7 +125,7 @@ private:
     AppSettings& settings_;
     const Clock& clock_;
     Messenger& messenger_;
-    ActivityIndicator& indicator_;
+    RunState& run_;
     DataStore store_;
     Timetable timetable_;
 
@@ -127,6 +136,7 @@ private:
     CCstClock* clockView_ = nullptr;
     CLstTimes* departures_ = nullptr;
     QListWidget* arrivals_ = nullptr;
+    QStatusBar* statusLine_ = nullptr;
     std::array<QPushButton*, 6> buttons_{};
     HistoryRequestServer* historyServer_ = nullptr;
 

@@ -22,6 +22,12 @@ void CKovarisLayout::SetControl(winlayout::Control control, QWidget* widget) {
     invalidate();
 }
 
+void CKovarisLayout::SetStatusLine(QWidget* widget) {
+    addChildWidget(widget);
+    items_.append(new QWidgetItem(widget));
+    invalidate();
+}
+
 void CKovarisLayout::addItem(QLayoutItem* item) {
     // Only controls with a place in the template belong here.
     delete item;
@@ -53,8 +59,17 @@ QSize CKovarisLayout::minimumSize() const {
     return {0, 0};
 }
 
-void CKovarisLayout::setGeometry(const QRect& rect) {
-    QLayout::setGeometry(rect);
+void CKovarisLayout::setGeometry(const QRect& whole) {
+    QLayout::setGeometry(whole);
+    QRect rect = whole;
+    if (items_.size() > winlayout::kControlCount) {
+        QWidget* status = items_.back()->widget();
+        if (!status->isHidden()) {
+            const int height = status->sizeHint().height();
+            rect.setBottom(whole.bottom() - height);
+            status->setGeometry(whole.left(), rect.bottom() + 1, whole.width(), height);
+        }
+    }
     const QWidget* combo =
         items_[winlayout::kCombo] ? items_[winlayout::kCombo]->widget() : nullptr;
     winlayout::Frame frame;

@@ -19,6 +19,9 @@ public:
 
     // Places `widget` as `control` of the template. Every control must be set once.
     void SetControl(winlayout::Control control, QWidget* widget);
+    // A line at the window's foot, outside the template: while it shows, the controls are laid
+    // out in the room above it.
+    void SetStatusLine(QWidget* widget);
     // The template's places for the dialog font and the combo box's own height.
     void SetTemplate(const winlayout::Rects& stored) { stored_ = stored; }
     const winlayout::Rects& Template() const { return stored_; }
@@ -32,7 +35,7 @@ public:
     void setGeometry(const QRect& rect) override;
 
 private:
-    QList<QLayoutItem*> items_;  // indexed by winlayout::Control
+    QList<QLayoutItem*> items_;  // indexed by winlayout::Control, then the status line
     winlayout::Rects stored_{};
     std::function<int()> clockHeight_;
 };

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "mainwin/CKovarisDlg.h"
+#include "mainwin/DesktopNotifier.h"
 #include "timetable/Clock.h"
 
 CKovarisWinApp::CKovarisWinApp(Options options) : options_(options) {
@@ -19,7 +20,11 @@ int CKovarisWinApp::Run() {
     }
     bool restart = false;
     do {
-        CKovarisDlg window(settings_, *clock, messenger_, indicator_);
+        CKovarisDlg window(settings_, *clock, messenger_, run_);
+        DesktopNotifier notifier;
+        QObject::connect(&window, &CKovarisDlg::reminderDue, &notifier, &DesktopNotifier::Notify);
+        QObject::connect(&notifier, &DesktopNotifier::unavailable, &window,
+                         &CKovarisDlg::ShowStatusMessage);
         messenger_.SetParent(&window);
         window.ListenForHistoryRequests();
         if (options_.exitAfterFirstPaint) {

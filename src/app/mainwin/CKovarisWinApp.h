@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "board/ActivityIndicator.h"
 #include "mainwin/QtMessenger.h"
+#include "mainwin/RunState.h"
 #include "settings/AppSettings.h"
 #include "timetable/Moment.h"
 
@@ -26,5 +26,5 @@ private:
     Options options_;
     AppSettings settings_;
     QtMessenger messenger_;
-    ActivityIndicator indicator_;  // turns on across restarts
+    RunState run_;
 };

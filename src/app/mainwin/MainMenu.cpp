@@ -37,6 +37,8 @@ void MainMenu::BuildOperationMenu(QMenuBar& bar) {
     }
     Add(*days, cmd::kDayAutomatic + 1, QStringLiteral("日曜"), true);
 
+    Add(*operation, cmd::kRemindBeforeDeparture, QStringLiteral("発車前に知らせる"), true);
+
     Add(*operation, cmd::kSettings, QStringLiteral("設定..."));
     Add(*operation, cmd::kColourSettings, QStringLiteral("色設定..."));
     Add(*operation, cmd::kReadConfiguration, QStringLiteral("CFG読込み"), true);

@@ -10,10 +10,11 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "board/ActivityIndicator.h"
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
 #include "mainwin/CKovarisDlg.h"
+#include "mainwin/DesktopNotifier.h"
+#include "mainwin/RunState.h"
 #include "settings/AppSettings.h"
 #include "text/Messenger.h"
 #include "timetable/Clock.h"
@@ -81,8 +82,8 @@ int main(int argc, char** argv) {
     settings.saveOnDestruction = false;
     ShiftedClock clock(*start);
     PrintingMessenger messenger;
-    ActivityIndicator indicator;
-    CKovarisDlg window(settings, clock, messenger, indicator);
+    RunState run;
+    CKovarisDlg window(settings, clock, messenger, run);
     window.move(20, 20);
     window.show();
     Run(1500);
@@ -107,5 +108,15 @@ int main(int argc, char** argv) {
     window.resize(900, 720);
     Run(600);
     ok = Shoot(window, out, QStringLiteral("5-wide")) && ok;
+
+    // Without a notification service (as on a bare X server) the reminder shows at the foot.
+    window.resize(360, 440);
+    DesktopNotifier notifier;
+    QObject::connect(&notifier, &DesktopNotifier::unavailable, &window,
+                     &CKovarisDlg::ShowStatusMessage);
+    notifier.Notify(QStringLiteral("発車まであと5分"),
+                    QStringLiteral("08:26 快速 桜川中央 (桜川線 若葉台 桜川中央方面)"));
+    Run(1500);
+    ok = Shoot(window, out, QStringLiteral("6-reminder-without-notifications")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,67 @@
+#include "board/DepartureReminder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+#include "settings/AppSettings.h"
+#include "timetable/HolidayCalendar.h"
+#include "timetable/Timetable.h"
+
+namespace {
+
+Moment Monday(int hour, int minute, int second) {
+    return Moment::FromFields(2026, 12, 7, hour, minute, second);
+}
+
+class DepartureReminderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings_.saveOnDestruction = false;
+        WriteSJisFile(dir_.File(L"t.TBL"), L";若葉台\na:急行 桜川中央;急\n[MON]\n8 a14 20\n");
+        ASSERT_TRUE(timetable_.LoadTimetable(dir_.File(L"t.TBL")));
+    }
+
+    // The reminders given as the board follows the clock through `moments`, watching the next
+    // departure, five minutes ahead.
+    std::vector<std::wstring> Follow(const std::vector<Moment>& moments) {
+        std::vector<std::wstring> given;
+        for (const Moment& m : moments) {
+            const int next = timetable_.FindNextDeparture(m, true);
+            if (const auto due = reminder_.Check(timetable_, next, 5)) {
+                given.push_back(due->title + L"|" + due->body);
+            }
+        }
+        return given;
+    }
+
+    TempDir dir_;
+    AppSettings settings_;
+    ColorTable colours_;
+    HolidayCalendar holidays_;
+    Timetable timetable_{settings_, colours_, holidays_};
+    DepartureReminder reminder_;
+};
+
+TEST_F(DepartureReminderTest, OnceAtTheLeadTimeAndNeverLateOrTwice) {
+    reminder_.SetOn(true);
+    EXPECT_EQ(Follow({Monday(8, 0, 0), Monday(8, 8, 59), Monday(8, 9, 0), Monday(8, 9, 0),
+                      Monday(8, 9, 30)}),
+              std::vector<std::wstring>{L"発車まであと5分|08:14 急行 桜川中央 (若葉台)"});
+    // A refilled list or a rebuilt window sees the same train again: no second reminder.
+    EXPECT_TRUE(Follow({Monday(8, 9, 1), Monday(8, 13, 0)}).empty());
+    // The 08:20 was first seen at 08:14:30, with more than five minutes to go.
+    EXPECT_EQ(Follow({Monday(8, 14, 30), Monday(8, 15, 0)}),
+              std::vector<std::wstring>{L"発車まであと5分|08:20 (若葉台)"});
+}
+
+TEST_F(DepartureReminderTest, NothingForATrainAlreadyCloseOrWhileOff) {
+    EXPECT_TRUE(Follow({Monday(8, 0, 0), Monday(8, 9, 0)}).empty());  // off
+    reminder_.SetOn(true);
+    // Switched on with four minutes to go: too late for this train.
+    EXPECT_TRUE(Follow({Monday(8, 10, 0), Monday(8, 11, 0)}).empty());
+}
+
+}  // namespace
