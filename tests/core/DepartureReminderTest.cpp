@@ -5,10 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
-#include "settings/AppSettings.h"
-#include "timetable/HolidayCalendar.h"
-#include "timetable/Timetable.h"
+#include "TextTimetable.h"
 
 namespace {
 
@@ -18,11 +15,7 @@ Moment Monday(int hour, int minute, int second) {
 
 class DepartureReminderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        settings_.saveOnDestruction = false;
-        WriteSJisFile(dir_.File(L"t.TBL"), L";若葉台\na:急行 桜川中央;急\n[MON]\n8 a14 20\n");
-        ASSERT_TRUE(timetable_.LoadTimetable(dir_.File(L"t.TBL")));
-    }
+    void SetUp() override { ASSERT_TRUE(file_.loaded); }
 
     // The reminders given as the board follows the clock through `moments`, watching the next
     // departure, five minutes ahead.
@@ -37,11 +30,8 @@ protected:
         return given;
     }
 
-    TempDir dir_;
-    AppSettings settings_;
-    ColorTable colours_;
-    HolidayCalendar holidays_;
-    Timetable timetable_{settings_, colours_, holidays_};
+    TextTimetable file_{L";若葉台\na:急行 桜川中央;急\n[MON]\n8 a14 20\n"};
+    Timetable& timetable_ = file_.timetable;
     DepartureReminder reminder_;
 };
 

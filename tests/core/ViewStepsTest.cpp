@@ -4,10 +4,7 @@
 
 #include <optional>
 
-#include "TestFiles.h"
-#include "settings/AppSettings.h"
-#include "timetable/HolidayCalendar.h"
-#include "timetable/Timetable.h"
+#include "TextTimetable.h"
 
 namespace {
 
@@ -19,24 +16,16 @@ Moment Dec(int day, int hour, int minute) {
 // Weekdays only; 11 o'clock has no train, and the night runs on to 01:05.
 class ViewStepsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        settings_.saveOnDestruction = false;
-        WriteSJisFile(dir_.File(L"t.TBL"),
-                      L";t\n[MON][TUE][WED][THU][FRI]\n"
-                      L"9 10 40\n10 05\n12 30\n23 50\n0 20\n1 05\n");
-        ASSERT_TRUE(timetable_.LoadTimetable(dir_.File(L"t.TBL")));
-    }
+    void SetUp() override { ASSERT_TRUE(file_.loaded); }
 
     // Minutes of the timetable day of departure `index`.
     int TimeOf(int index) const {
         return timetable_.FindSection()->departures.at(static_cast<std::size_t>(index)).time;
     }
 
-    TempDir dir_;
-    AppSettings settings_;
-    ColorTable colours_;
-    HolidayCalendar holidays_;
-    Timetable timetable_{settings_, colours_, holidays_};
+    TextTimetable file_{
+        L";t\n[MON][TUE][WED][THU][FRI]\n9 10 40\n10 05\n12 30\n23 50\n0 20\n1 05\n"};
+    Timetable& timetable_ = file_.timetable;
 };
 
 TEST_F(ViewStepsTest, StepsGoToTheNearestHourWithDepartures) {
