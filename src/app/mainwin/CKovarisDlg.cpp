@@ -18,11 +18,11 @@
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
-#include "controls/VirtualKey.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
 #include "mainwin/CommandIds.h"
 #include "mainwin/HistoryRequestServer.h"
+#include "mainwin/KeyWatch.h"
 #include "mainwin/MainMenu.h"
 #include "mainwin/RunState.h"
 #include "mainwin/WaitCursor.h"
@@ -91,8 +91,7 @@ CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& m
     BuildControls();
     ConnectControls();
     Initialise();
-    // Shortcut keys act wherever the focus is in the window, before the control sees the key.
-    QApplication::instance()->installEventFilter(this);
+    keyWatch_ = new KeyWatch(*this, settings_, [this](ShortcutAction a) { RunShortcut(a); });
 }
 
 CKovarisDlg::~CKovarisDlg() = default;
@@ -381,13 +380,6 @@ void CKovarisDlg::ExitAfterFirstPaint() {
 }
 
 bool CKovarisDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget == nullptr || widget->window() != this || postedKeys_.erase(event) > 0) {
-            return QDialog::eventFilter(watched, event);
-        }
-        return RunShortcut(VirtualKeyCode(*static_cast<QKeyEvent*>(event)));
-    }
     if (exitAfterFirstPaint_ && event->type() == QEvent::Paint &&
         watched == departures_->viewport() && departures_->count() > 0) {
         exitAfterFirstPaint_ = false;
@@ -577,56 +569,29 @@ void CKovarisDlg::ShowPrevious() {
     }
 }
 
-// The first of the ten actions bound to `virtualKey`; false when none is.
-bool CKovarisDlg::RunShortcut(int virtualKey) {
-    if (virtualKey == 0) {
-        return false;
-    }
-    const auto& keys = settings_.shortcutKeys;
-    int action = 0;
-    while (action < kShortcutCount && keys[static_cast<std::size_t>(action)] != virtualKey) {
-        ++action;
-    }
-    if (action == kShortcutCount) {
-        return false;  // the key takes its normal course
-    }
-    switch (static_cast<ShortcutAction>(action)) {
+void CKovarisDlg::RunShortcut(ShortcutAction action) {
+    switch (action) {
         case ShortcutAction::TimesUp:
-            PostKey(departures_, Qt::Key_Up);
-            return true;
         case ShortcutAction::TimesDown:
-            PostKey(departures_, Qt::Key_Down);
-            return true;
+            keyWatch_->PostArrow(*departures_, action == ShortcutAction::TimesUp);
+            break;
         case ShortcutAction::HourPrev:
-            StepHour(false);
-            return true;
         case ShortcutAction::HourNext:
-            StepHour(true);
-            return true;
+            StepHour(action == ShortcutAction::HourNext);
+            break;
         case ShortcutAction::RealTimeMode:
             SetRealTime(!realTime_);
-            return true;
+            break;
         case ShortcutAction::TrnsUp:
-            PostKey(arrivals_, Qt::Key_Up);
-            return true;
         case ShortcutAction::TrnsDown:
-            PostKey(arrivals_, Qt::Key_Down);
-            return true;
+            keyWatch_->PostArrow(*arrivals_, action == ShortcutAction::TrnsUp);
+            break;
         case ShortcutAction::TrnsNext:
             Transfer();
-            return true;
+            break;
         case ShortcutAction::TrnsPrev:
-            GoBack(false);
-            return true;
         case ShortcutAction::TrnsStart:
-            GoBack(true);
-            return true;
+            GoBack(action == ShortcutAction::TrnsStart);
+            break;
     }
-    return false;
-}
-
-void CKovarisDlg::PostKey(QWidget* list, Qt::Key key) {
-    auto* event = new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier);
-    postedKeys_.insert(event);
-    QCoreApplication::postEvent(list, event);
 }

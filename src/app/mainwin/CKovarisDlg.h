@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -13,15 +12,16 @@
 #include "catalogue/CatalogueEntry.h"
 #include "catalogue/DataStore.h"
 #include "catalogue/HistoryRequest.h"
+#include "settings/AppSettings.h"
 #include "timetable/Timetable.h"
 
 struct RunState;
-class AppSettings;
 class CCstClock;
 class CKovarisLayout;
 class CLstTimes;
 class Clock;
 class HistoryRequestServer;
+class KeyWatch;
 class MainMenu;
 class Messenger;
 class QComboBox;
@@ -114,8 +114,7 @@ private:
     void ShowAbout();
     void ToggleReminder();
     void CheckReminder();
-    bool RunShortcut(int virtualKey);
-    void PostKey(QWidget* list, Qt::Key key);
+    void RunShortcut(ShortcutAction action);
     void Restart();
     void StartRefreshTimer();
     int SelectedDeparture() const;
@@ -139,8 +138,8 @@ private:
     QStatusBar* statusLine_ = nullptr;
     std::array<QPushButton*, 6> buttons_{};
     HistoryRequestServer* historyServer_ = nullptr;
+    KeyWatch* keyWatch_ = nullptr;
 
-    std::set<const QEvent*> postedKeys_;   // arrow keys the shortcuts sent, not to be matched
     std::vector<ArrivalRow> arrivalRows_;  // what each row of the arrival list stands for
     QTimer startupTimer_;
     QTimer refreshTimer_;

@@ -274,3 +274,16 @@ bool AppSettings::LoadTdSettings() {
     ReadKeyFile(DataRootFile(dataPath, L"KovarisTd.ini"), TdKeys(), *this);
     return true;
 }
+
+std::optional<ShortcutAction> FindShortcutAction(const std::array<int, kShortcutCount>& keys,
+                                                 int virtualKey) {
+    if (virtualKey == 0) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] == virtualKey) {
+            return static_cast<ShortcutAction>(i);
+        }
+    }
+    return std::nullopt;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ enum class ShortcutAction {
     TrnsStart,
 };
 inline constexpr int kShortcutCount = 10;
+
+// The first of the actions bound to `virtualKey`, in index order; none for an unbound key or 0.
+std::optional<ShortcutAction> FindShortcutAction(const std::array<int, kShortcutCount>& keys,
+                                                 int virtualKey);
 
 // One entry of the companion program's history: a timetable path and a short name.
 struct HistoryEntry {
