@@ -4,7 +4,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build test run test-sanitize bench fuzz render format clean
+.PHONY: all deps configure build test run package test-sanitize bench fuzz render format clean
 
 all: build
 
@@ -21,6 +21,10 @@ build: deps configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of what `cmake --install` puts in place, in $(BUILD).
+package: build
+	cmake --build $(BUILD) --target package
 
 # The same suite built with address and undefined-behaviour sanitizers.
 test-sanitize:

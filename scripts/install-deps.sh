@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-ipafont-gothic
   xvfb xauth
+  desktop-file-utils appstream groff-base
 )
 
 missing=()

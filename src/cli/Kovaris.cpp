@@ -3,15 +3,18 @@
 #include <CLI/CLI.hpp>
 
 #include <ostream>
+#include <string>
 
 #include "BoardCommand.h"
 #include "CatalogueCommand.h"
 #include "DumpCommand.h"
+#include "KovarisVersion.h"
 #include "ShowHistoryCommand.h"
 
 int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"kovaris: the departure board's timetables in a terminal", "kovaris"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("kovaris ") + kKovarisVersion);
     int status = 0;
     // Each command adds itself here.
     AddDumpCommand(app, out, err, status);
