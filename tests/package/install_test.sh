@@ -14,6 +14,8 @@ done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+# The tree as a software centre reads it: the description with its desktop entry.
+appstreamcli validate-tree --no-net --pedantic "$prefix"
 
 # Each PNG is drawn at the size its folder names (the PNG header's width and height).
 for size in 16 24 32 48 64 128 256; do

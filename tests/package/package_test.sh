@@ -13,17 +13,20 @@ deb=$(echo "$work"/out/*.deb)
 dpkg-deb -x "$deb" "$work/root"
 usr=$work/root/usr
 
+# Asked from a terminal without a display, too.
 for program in kovaris kovariswin; do
-  answer=$("$usr/bin/$program" --version)
+  answer=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/$program" --version)
   [ "$answer" = "$program $version" ] || fail "$program --version said \"$answer\""
 done
 
 # Every library the programs link comes from a package the package depends on.
 depends=$(dpkg-deb -f "$deb" Depends)
+depends_names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/ //g')
+multiarch=$(gcc -print-multiarch)
 for lib in $(objdump -p "$usr/bin/kovaris" "$usr/bin/kovariswin" | awk '/NEEDED/ {print $2}' | sort -u); do
-  owner=$(dpkg -S "*/$lib" 2>/dev/null | head -n1 | cut -d: -f1)
+  owner=$(dpkg -S "*/$multiarch/$lib" 2>/dev/null | head -n1 | cut -d: -f1)
   [ -n "$owner" ] || fail "no Debian package holds $lib"
-  grep -Eq "(^|, )$owner( |,|$)" <<<"$depends" || fail "$lib is in $owner, which Depends lacks"
+  grep -qxF "$owner" <<<"$depends_names" || fail "$lib is in $owner, which Depends lacks"
 done
 
 export QT_QPA_PLATFORM=offscreen

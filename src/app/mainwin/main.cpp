@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 #include "KovarisVersion.h"
 #include "controls/FontSetup.h"
@@ -9,12 +10,31 @@
 #include "mainwin/QtMessenger.h"
 #include "mainwin/UserConfigStart.h"
 
+namespace {
+
+// Asking for the help or the version only prints; it must work where no display is, too.
+bool OnlyPrints(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (OnlyPrints(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kovariswin"));
     QApplication::setApplicationDisplayName(QStringLiteral("KovarisWin"));
     QApplication::setApplicationVersion(QString::fromLatin1(kKovarisVersion));
-    QApplication::setDesktopFileName(QStringLiteral("org.kovariswin.KovarisWin"));
+    QApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
