@@ -5,13 +5,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The KovarisWin developers")
 set(CPACK_PACKAGE_CONTACT "KovarisWin developers <maintainers@kovariswin.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "departure board for rail travellers")
+# Lines of the Debian description stay under 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "KovarisWin shows the coming departures of the trains you take, read from timetable files
-you prepare yourself (Shift-JIS text), with a live countdown to each train, the train's kind
-and destination in colour, and a clock. It picks the part of the timetable that serves today,
-steps an hour back or forward and follows a train to a transfer station. The interface is
-Japanese. The terminal tool kovaris shows the same board without a desktop. Demo data is
-included.")
+    "KovarisWin shows the coming departures of the trains you take, read
+from timetable files you prepare yourself (Shift-JIS text), with a live
+countdown to each train, the train's kind and destination in colour, and
+a clock. It picks the part of the timetable that serves today, steps an
+hour back or forward and follows a train to a transfer station. The
+interface is Japanese. The terminal tool kovaris shows the same board
+without a desktop. Demo data is included.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
