@@ -11,6 +11,7 @@
 #include "files/CSJisFile.h"
 #include "files/PathLookup.h"
 #include "settings/KeyValueLine.h"
+#include "settings/ShortcutTable.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
 
@@ -34,11 +35,6 @@ struct Overloaded : Ts... {
 };
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
-
-constexpr std::array<std::wstring_view, kShortcutCount> kShortcutKeyNames = {
-    L"SK_TimesUP", L"SK_TimesDOWN", L"SK_1HourPrev", L"SK_1HourNext", L"SK_RealTimeMode",
-    L"SK_TrnsUP",  L"SK_TrnsDOWN",  L"SK_TrnsNext",  L"SK_TrnsPrev",  L"SK_TrnsStart",
-};
 
 // The order of this table is the order of the lines in the file.
 std::vector<SettingKey> BuildSettingsKeys() {
@@ -78,7 +74,7 @@ std::vector<SettingKey> BuildSettingsKeys() {
     };
     for (int i = 0; i < kShortcutCount; ++i) {
         const auto action = static_cast<ShortcutAction>(i);
-        keys.push_back({kShortcutKeyNames[static_cast<std::size_t>(i)], Kind::Number, action});
+        keys.push_back({ShortcutKeyName(i), Kind::Number, action});
     }
     return keys;
 }

@@ -1,0 +1,36 @@
+#include "settings/CDlgTab.h"
+
+#include <QSpinBox>
+
+#include "controls/QtConvert.h"
+#include "settings/IntField.h"
+#include "text/Messenger.h"
+
+CDlgTab::CDlgTab(AppSettings& settings, Messenger& messenger, QWidget* parent)
+    : QWidget(parent), settings_(settings), messenger_(messenger) {}
+
+void CDlgTab::FocusPage() {
+    if (QWidget* last = focusWidget(); last != nullptr && last->isEnabled()) {
+        last->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) != 0) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool CDlgTab::ReadInt(QSpinBox& edit, int min, int max, int& value) {
+    const IntFieldCheck check = CheckIntField(ToWString(edit.cleanText()), min, max);
+    if (!check.ok) {
+        messenger_.Show(L"KovarisWM(警告)", check.message);
+        edit.setFocus(Qt::OtherFocusReason);
+        edit.selectAll();
+        return false;
+    }
+    value = check.value;
+    return true;
+}

@@ -1,0 +1,54 @@
+#include "settings/CDlgTabBasic.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "controls/QtConvert.h"
+#include "settings/AppSettings.h"
+
+CDlgTabBasic::CDlgTabBasic(AppSettings& settings, Messenger& messenger, QWidget* parent)
+    : CDlgTab(settings, messenger, parent),
+      dataPath_(new QLineEdit(this)),
+      showCombo_(new QCheckBox(QStringLiteral("ＴＢＬ選択コンボボックスの表示"), this)),
+      showLast_(new QCheckBox(QStringLiteral("起動時に最後に表示した時刻表を表示"), this)),
+      shortMark_(new QCheckBox(QStringLiteral("備考短縮表記"), this)),
+      shortTimeLeft_(new QCheckBox(QStringLiteral("残り時間短縮表記"), this)),
+      showPrevious_(new QCheckBox(QStringLiteral("一つ前の発車時刻表示"), this)),
+      portraitOnly_(new QCheckBox(QStringLiteral("縦画面固定"), this)) {
+    auto* label = new QLabel(QStringLiteral("データパス："), this);
+    label->setBuddy(dataPath_);
+    portraitOnly_->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(dataPath_);
+    layout->addSpacing(6);
+    for (QCheckBox* check : {showCombo_, showLast_, shortMark_, shortTimeLeft_, showPrevious_}) {
+        layout->addWidget(check);
+    }
+    layout->addStretch();
+}
+
+void CDlgTabBasic::LoadFromSettings() {
+    dataPath_->setText(ToQString(settings_.dataPath));
+    showCombo_->setChecked(settings_.dspCmbTbl != 0);
+    showLast_->setChecked(settings_.dspLstTbl != 0);
+    shortMark_->setChecked(settings_.shortMark != 0);
+    shortTimeLeft_->setChecked(settings_.shortTimeLeft != 0);
+    showPrevious_->setChecked(settings_.prevDisp != 0);
+    portraitOnly_->setChecked(settings_.portOnly != 0);
+}
+
+bool CDlgTabBasic::StoreToSettings() {
+    // The path is kept as typed; reading the file again adds the closing separator.
+    settings_.dataPath = ToWString(dataPath_->text());
+    settings_.dspCmbTbl = showCombo_->isChecked() ? 1 : 0;
+    settings_.dspLstTbl = showLast_->isChecked() ? 1 : 0;
+    settings_.shortMark = shortMark_->isChecked() ? 1 : 0;
+    settings_.shortTimeLeft = shortTimeLeft_->isChecked() ? 1 : 0;
+    settings_.prevDisp = showPrevious_->isChecked() ? 1 : 0;
+    settings_.portOnly = portraitOnly_->isChecked() ? 1 : 0;
+    return true;
+}

@@ -1,0 +1,76 @@
+#include "settings/CDlgTabClock.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "board/ClockText.h"
+#include "controls/QtConvert.h"
+#include "settings/AppSettings.h"
+#include "settings/CEdtColor.h"
+
+namespace {
+
+// A format index from the file selects its entry; any other number selects none.
+int EntryFor(int index, int count) {
+    return index >= 0 && index < count ? index : -1;
+}
+
+}  // namespace
+
+CDlgTabClock::CDlgTabClock(AppSettings& settings, Messenger& messenger, const MomentFields& now,
+                           QWidget* parent)
+    : CDlgTab(settings, messenger, parent),
+      dateFormat_(new QComboBox(this)),
+      timeFormat_(new QComboBox(this)),
+      background_(new CEdtColor(this)),
+      text_(new CEdtColor(this)),
+      twoLines_(new QCheckBox(QStringLiteral("日付時刻の2行表示"), this)),
+      swapped_(new QCheckBox(QStringLiteral("日付<->時刻 入替え"), this)) {
+    for (int i = 0; i < clocktext::kDateFormatCount; ++i) {
+        dateFormat_->addItem(ToQString(clocktext::DateText(i, now)));
+    }
+    for (int i = 0; i < clocktext::kTimeFormatCount; ++i) {
+        timeFormat_->addItem(
+            ToQString(clocktext::TimeText(i, now) + clocktext::SecondsText(i, now)));
+    }
+
+    auto* layout = new QGridLayout(this);
+    const auto addRow = [&](int row, const QString& label, QWidget* field) {
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(field);
+        layout->addWidget(caption, row, 0);
+        layout->addWidget(field, row, 1);
+    };
+    addRow(0, QStringLiteral("日付表示"), dateFormat_);
+    addRow(1, QStringLiteral("時刻表示"), timeFormat_);
+    addRow(2, QStringLiteral("背景色"), background_);
+    addRow(3, QStringLiteral("文字色"), text_);
+    layout->addWidget(twoLines_, 4, 0, 1, 2);
+    layout->addWidget(swapped_, 5, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(6, 1);
+}
+
+void CDlgTabClock::LoadFromSettings() {
+    dateFormat_->setCurrentIndex(EntryFor(settings_.clock, clocktext::kDateFormatCount));
+    timeFormat_->setCurrentIndex(EntryFor(settings_.clock2, clocktext::kTimeFormatCount));
+    background_->SetColor(settings_.colorBack);
+    text_->SetColor(settings_.colorFont);
+    twoLines_->setChecked(settings_.clockAlign1 != 0);
+    swapped_->setChecked(settings_.clockAlign2 != 0);
+}
+
+bool CDlgTabClock::StoreToSettings() {
+    // A tab click leaves the focus where it was, so digits typed last are read here.
+    background_->ParseText();
+    text_->ParseText();
+    settings_.clock = dateFormat_->currentIndex();
+    settings_.clock2 = timeFormat_->currentIndex();
+    settings_.colorBack = background_->Color();
+    settings_.colorFont = text_->Color();
+    settings_.clockAlign1 = twoLines_->isChecked() ? 1 : 0;
+    settings_.clockAlign2 = swapped_->isChecked() ? 1 : 0;
+    return true;
+}

@@ -1,0 +1,78 @@
+#include "settings/CDlgTabMov1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <algorithm>
+
+#include "settings/AppSettings.h"
+#include "settings/CEdtSpin.h"
+
+namespace {
+
+void FillScrollModes(QComboBox& combo) {
+    combo.addItem(QStringLiteral("スクロールなし"), 0);
+    combo.addItem(QStringLiteral("スクロール"), 1);
+    combo.addItem(QStringLiteral("スクロール(x2)"), 2);
+}
+
+// A mode the combo does not offer shows as its first entry.
+void SelectMode(QComboBox& combo, int mode) {
+    combo.setCurrentIndex(std::max(combo.findData(mode), 0));
+}
+
+int SelectedMode(const QComboBox& combo) {
+    return combo.currentIndex() < 0 ? 0 : combo.currentData().toInt();
+}
+
+}  // namespace
+
+CDlgTabMov1::CDlgTabMov1(AppSettings& settings, Messenger& messenger, QWidget* parent)
+    : CDlgTab(settings, messenger, parent),
+      countDown_(new CEdtSpin(kMinMinutes, kMaxMinutes, false, this)),
+      progress_(new CEdtSpin(kMinMinutes, kMaxMinutes, false, this)),
+      stationScroll_(new QComboBox(this)),
+      noteScroll_(new QComboBox(this)),
+      selectedOnly_(new QCheckBox(QStringLiteral("時刻表備考欄-選択行のみスクロール"), this)) {
+    FillScrollModes(*stationScroll_);
+    FillScrollModes(*noteScroll_);
+
+    auto* layout = new QGridLayout(this);
+    const auto addRow = [&](int row, const QString& label, QWidget* field) {
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(field);
+        layout->addWidget(caption, row, 0);
+        layout->addWidget(field, row, 1);
+    };
+    addRow(0, QStringLiteral("カウントダウン開始分(0-10)："), countDown_);
+    addRow(1, QStringLiteral("プログレスバー開始分(0-10)："), progress_);
+    addRow(2, QStringLiteral("駅表示："), stationScroll_);
+    addRow(3, QStringLiteral("スクロール表示:"), noteScroll_);
+    layout->addWidget(selectedOnly_, 4, 0, 1, 2);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(5, 1);
+}
+
+void CDlgTabMov1::LoadFromSettings() {
+    countDown_->setValue(settings_.countDown);
+    progress_->setValue(settings_.progress);
+    SelectMode(*stationScroll_, settings_.dirScroll);
+    SelectMode(*noteScroll_, settings_.scrollMode);
+    selectedOnly_->setChecked(settings_.scrollMode2 != 0);
+}
+
+bool CDlgTabMov1::StoreToSettings() {
+    int countDown = 0;
+    int progress = 0;
+    if (!ReadInt(*countDown_, kMinMinutes, kMaxMinutes, countDown) ||
+        !ReadInt(*progress_, kMinMinutes, kMaxMinutes, progress)) {
+        return false;
+    }
+    settings_.countDown = countDown;
+    settings_.progress = progress;
+    settings_.dirScroll = SelectedMode(*stationScroll_);
+    settings_.scrollMode = SelectedMode(*noteScroll_);
+    settings_.scrollMode2 = selectedOnly_->isChecked() ? 1 : 0;
+    return true;
+}

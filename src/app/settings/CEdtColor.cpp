@@ -1,0 +1,67 @@
+#include "settings/CEdtColor.h"
+
+#include <QColorDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "controls/QtConvert.h"
+#include "settings/ColorText.h"
+
+namespace {
+
+ColorRef ToColorRef(const QColor& colour) {
+    return static_cast<ColorRef>(colour.red()) | (static_cast<ColorRef>(colour.green()) << 8) |
+           (static_cast<ColorRef>(colour.blue()) << 16);
+}
+
+}  // namespace
+
+CEdtColor::CEdtColor(QWidget* parent) : QLineEdit(parent) {
+    SetColor(colour_);
+}
+
+void CEdtColor::SetColor(ColorRef colour) {
+    colour_ = colour;
+    setText(ToQString(ColorHexText(colour)));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, ToQColor(colour));
+    colours.setColor(QPalette::Text, UsesWhiteText(colour) ? Qt::white : Qt::black);
+    setPalette(colours);
+}
+
+void CEdtColor::ParseText() {
+    SetColor(ParseColorHex(ToWString(text())).value_or(colour_));
+}
+
+void CEdtColor::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        ChooseColor();
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void CEdtColor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ParseText();
+    }
+    // Enter goes on to the dialog, whose default button still answers it.
+    QLineEdit::keyPressEvent(event);
+}
+
+void CEdtColor::focusOutEvent(QFocusEvent* event) {
+    ParseText();
+    QLineEdit::focusOutEvent(event);
+}
+
+void CEdtColor::ChooseColor() {
+    // Every opening starts from black custom colours; choices from earlier openings are not kept.
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        QColorDialog::setCustomColor(i, Qt::black);
+    }
+    const QColor chosen = QColorDialog::getColor(
+        ToQColor(colour_), this, QStringLiteral("色の設定"), QColorDialog::DontUseNativeDialog);
+    if (chosen.isValid()) {
+        SetColor(ToColorRef(chosen));
+    }
+}

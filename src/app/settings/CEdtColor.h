@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include "settings/ColorTable.h"
+
+// An edit that shows a colour as six hex digits on a background of that colour. A click opens
+// the colour chooser; Enter and leaving the edit read the typed digits.
+class CEdtColor : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit CEdtColor(QWidget* parent = nullptr);
+
+    // Sets the colour and rewrites the text from it.
+    void SetColor(ColorRef colour);
+    ColorRef Color() const { return colour_; }
+    // Takes six typed hex digits as the new colour; any other text gives way to the current one.
+    void ParseText();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void ChooseColor();
+
+    ColorRef colour_ = 0xFFFFFF;
+};

@@ -1,0 +1,58 @@
+#include "settings/ColorText.h"
+
+namespace {
+
+int HexDigitValue(wchar_t c) {
+    if (c >= L'0' && c <= L'9') {
+        return c - L'0';
+    }
+    if (c >= L'a' && c <= L'f') {
+        return c - L'a' + 10;
+    }
+    if (c >= L'A' && c <= L'F') {
+        return c - L'A' + 10;
+    }
+    return -1;
+}
+
+unsigned Red(ColorRef colour) {
+    return colour & 0xFF;
+}
+unsigned Green(ColorRef colour) {
+    return (colour >> 8) & 0xFF;
+}
+unsigned Blue(ColorRef colour) {
+    return (colour >> 16) & 0xFF;
+}
+
+}  // namespace
+
+std::wstring ColorHexText(ColorRef colour) {
+    static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+    std::wstring text;
+    for (unsigned component : {Red(colour), Green(colour), Blue(colour)}) {
+        text.push_back(kDigits[component >> 4]);
+        text.push_back(kDigits[component & 0xF]);
+    }
+    return text;
+}
+
+std::optional<ColorRef> ParseColorHex(std::wstring_view text) {
+    if (text.size() != 6) {
+        return std::nullopt;
+    }
+    ColorRef rgb = 0;
+    for (wchar_t c : text) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        rgb = (rgb << 4) | static_cast<ColorRef>(digit);
+    }
+    // The text reads red first; the colour keeps red in its low byte.
+    return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+}
+
+bool UsesWhiteText(ColorRef colour) {
+    return (2 * Red(colour) + 4 * Green(colour) + Blue(colour)) / 7 < 64;
+}
