@@ -2,8 +2,8 @@
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -38,6 +38,7 @@ CDlgSetting::CDlgSetting(AppSettings& settings, const Clock& clock, Messenger& m
     layout->addWidget(buttons);
 
     tabs_->tabBar()->installEventFilter(this);
+    tabs_->installEventFilter(this);
     connect(tabs_, &QTabWidget::currentChanged, this, &CDlgSetting::OnTabChanged);
     connect(confirm_, &QPushButton::clicked, this, &CDlgSetting::Confirm);
     connect(cancel_, &QPushButton::clicked, this, &CDlgSetting::reject);
@@ -61,42 +62,74 @@ void CDlgSetting::AddPages(const Clock& clock) {
     tabs_->setCurrentIndex(0);
 }
 
-// The tab widget has already switched when it reports the change, so the switch is undone
-// before anything is painted, and done again only once the page that is left has been stored.
 void CDlgSetting::OnTabChanged(int index) {
-    if (index == currentPage_ || index < 0) {
-        return;
+    if (index >= 0) {
+        currentPage_ = index;
     }
-    const int target = index;
-    SelectTabQuietly(currentPage_);
-    if (!pages_[static_cast<std::size_t>(currentPage_)]->StoreToSettings()) {
-        return;
-    }
-    SelectTabQuietly(target);
 }
 
-void CDlgSetting::SelectTabQuietly(int index) {
-    const QSignalBlocker blocker(tabs_);
-    tabs_->setCurrentIndex(index);
-    currentPage_ = index;
+bool CDlgSetting::StoreCurrentPage() {
+    return pages_[static_cast<std::size_t>(currentPage_)]->StoreToSettings();
 }
 
-// Left and right switch tabs while the tab bar has the focus; any other key sends the user into
-// the page, where it is meant to act.
+// The tab widget reports a change of page only once the page has been hidden, which already
+// makes its edits tidy up what the user typed. So every input that changes pages is stopped on
+// its way in until the page that is left has been stored.
 bool CDlgSetting::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tabs_->tabBar() && WouldLeaveThroughTabBar(*event)) {
+        return !StoreCurrentPage();
+    }
+    if (watched == tabs_ && event->type() == QEvent::KeyPress &&
+        IsPageSwitchKey(static_cast<const QKeyEvent&>(*event))) {
+        return !StoreCurrentPage();
+    }
     if (watched == tabs_->tabBar() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Left && key != Qt::Key_Right) {
-            pages_[static_cast<std::size_t>(currentPage_)]->FocusPage();
-            // Tab would otherwise move on from the control that has just been given the focus.
-            return key == Qt::Key_Tab || key == Qt::Key_Backtab;
-        }
+        // Any key but left and right sends the user into the page, where it is meant to act.
+        pages_[static_cast<std::size_t>(currentPage_)]->FocusPage();
+        const int key = static_cast<const QKeyEvent&>(*event).key();
+        // Tab would otherwise move on from the control that has just been given the focus.
+        return key == Qt::Key_Tab || key == Qt::Key_Backtab;
     }
     return QDialog::eventFilter(watched, event);
 }
 
+bool CDlgSetting::WouldLeaveThroughTabBar(const QEvent& event) const {
+    const QTabBar& bar = *tabs_->tabBar();
+    switch (event.type()) {
+        case QEvent::MouseButtonPress: {
+            const auto& press = static_cast<const QMouseEvent&>(event);
+            const int tab = bar.tabAt(press.position().toPoint());
+            return press.button() == Qt::LeftButton && tab >= 0 && tab != bar.currentIndex();
+        }
+        case QEvent::KeyPress: {
+            const int key = static_cast<const QKeyEvent&>(event).key();
+            return key == Qt::Key_Left || key == Qt::Key_Right;
+        }
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The tab widget's own keys for the next and the previous page.
+bool CDlgSetting::IsPageSwitchKey(const QKeyEvent& key) {
+    if (!(key.modifiers() & Qt::ControlModifier)) {
+        return false;
+    }
+    switch (key.key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void CDlgSetting::Confirm() {
-    if (!pages_[static_cast<std::size_t>(currentPage_)]->StoreToSettings()) {
+    if (!StoreCurrentPage()) {
         return;
     }
     if (settings_.Save()) {

@@ -7,6 +7,7 @@ class AppSettings;
 class CDlgTab;
 class Clock;
 class Messenger;
+class QKeyEvent;
 class QPushButton;
 class QTabWidget;
 
@@ -39,7 +40,9 @@ protected:
 private:
     void AddPages(const Clock& clock);
     void OnTabChanged(int index);
-    void SelectTabQuietly(int index);
+    bool StoreCurrentPage();
+    bool WouldLeaveThroughTabBar(const QEvent& event) const;
+    static bool IsPageSwitchKey(const QKeyEvent& key);
     void Confirm();
 
     AppSettings& settings_;

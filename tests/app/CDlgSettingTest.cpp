@@ -1,0 +1,242 @@
+#include "settings/CDlgSetting.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "OffscreenApp.h"
+#include "TestFiles.h"
+#include "controls/QtConvert.h"
+#include "settings/CDlgTabBasic.h"
+#include "settings/CDlgTabClock.h"
+#include "settings/CDlgTabFont.h"
+#include "settings/CDlgTabMov1.h"
+#include "settings/CDlgTabSKey.h"
+#include "settings/CEdtSpin.h"
+#include "text/Messenger.h"
+#include "timetable/Clock.h"
+
+namespace {
+
+class RecordingMessenger : public Messenger {
+public:
+    void Show(const std::wstring& title, const std::wstring& text) override {
+        shown.push_back(title + L"|" + text);
+    }
+    std::vector<std::wstring> shown;
+};
+
+// The dialog over a settings file in a folder of its own, on Monday 7 December 2026.
+class CDlgSettingTest : public ::testing::Test {
+protected:
+    void Open(const std::wstring& extraLines = L"") {
+        OffscreenApp();
+        WriteSJisFile(File(), L"DataPath=" + dir_.Root() + L"\n" + extraLines);
+        settings_ = std::make_unique<AppSettings>(TestSettings());
+        settings_->filePath = File();
+        settings_->Load(&messenger_);
+        dialog_ = std::make_unique<CDlgSetting>(*settings_, clock_, messenger_);
+        dialog_->show();
+    }
+
+    std::wstring File() const { return dir_.File(L"Kovaris.ini"); }
+
+    // A click on a tab, as the user changes pages.
+    void ClickTab(CDlgSetting::Page page) {
+        QTabBar& bar = *dialog_->tabs().tabBar();
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.tabRect(page).center());
+    }
+
+    template <class PageClass>
+    PageClass& PageOf(CDlgSetting::Page page) {
+        return static_cast<PageClass&>(dialog_->page(page));
+    }
+
+    static void Type(QWidget& edit, const QString& text) {
+        edit.setFocus();
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(&edit)) {
+            spin->selectAll();
+        } else if (auto* line = qobject_cast<QLineEdit*>(&edit)) {
+            line->selectAll();
+        }
+        QTest::keyClicks(&edit, text);
+    }
+
+    TempDir dir_;
+    ManualClock clock_{Moment::FromFields(2026, 12, 7, 10, 20, 30)};
+    RecordingMessenger messenger_;
+    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<CDlgSetting> dialog_;
+};
+
+TEST_F(CDlgSettingTest, KeyPageBindsEveryKeyButTheArrowsAndConfirmSavesThem) {
+    Open();
+    ClickTab(CDlgSetting::Keys);
+    auto& keys = PageOf<CDlgTabSKey>(CDlgSetting::Keys);
+    QListWidget& list = keys.list();
+    ASSERT_EQ(list.currentRow(), 0);
+
+    // Keys that would close the dialog or leave the page are bindings here.
+    const std::vector<std::pair<Qt::Key, int>> captured = {
+        {Qt::Key_Return, 13}, {Qt::Key_Escape, 27}, {Qt::Key_Tab, 9}, {Qt::Key_Shift, 16}};
+    for (const auto& [key, code] : captured) {
+        QTest::keyClick(&list, key);
+        EXPECT_EQ(settings_->shortcutKeys[0], code) << code;
+        EXPECT_TRUE(dialog_->isVisible()) << code;
+    }
+    EXPECT_EQ(keys.codeEdit().text(), QStringLiteral("10"));
+    QTest::mouseClick(&keys.clearButton(), Qt::LeftButton);
+    EXPECT_EQ(settings_->shortcutKeys[0], 0);
+
+    // Arrows move through the list and bind nothing.
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(&list, Qt::Key_Down);
+    }
+    QTest::keyClick(&list, Qt::Key_Left);
+    EXPECT_EQ(list.currentRow(), 8);
+    EXPECT_EQ(settings_->shortcutKeys, (std::array<int, kShortcutCount>{}));
+
+    QTest::keyClick(&list, Qt::Key_F5);
+    EXPECT_EQ(list.item(8)->text(), QStringLiteral("0074 : 乗換 戻る               "));
+    EXPECT_EQ(keys.nameEdit().text(), QStringLiteral("乗換 戻る"));
+    EXPECT_EQ(keys.codeEdit().text(), QStringLiteral("74"));
+
+    QTest::mouseClick(&dialog_->confirmButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_EQ(messenger_.shown, std::vector<std::wstring>{L"KovarisWM|設定を保存しました"});
+    EXPECT_NE(ReadBytes(File()).find("\r\nSK_TrnsPrev=116\r\n"), std::string::npos);
+}
+
+TEST_F(CDlgSettingTest, AValueOutOfRangeKeepsThePageAndSavesNothing) {
+    struct Case {
+        const char* name;
+        CDlgSetting::Page page;
+        std::function<QWidget&(CDlgSetting&)> edit;
+        QString typed;
+        bool leaveByConfirm;  // else by a click on another tab
+        std::wstring message;
+    };
+    const std::vector<Case> cases = {
+        {"font size below the range", CDlgSetting::Font,
+         [](CDlgSetting& d) -> QWidget& {
+             return static_cast<CDlgTabFont&>(d.page(CDlgSetting::Font)).sizeEdit(3);
+         },
+         QStringLiteral("79"), false, L"80 から 640 までの整数を入力してください。"},
+        {"font size emptied", CDlgSetting::Font,
+         [](CDlgSetting& d) -> QWidget& {
+             return static_cast<CDlgTabFont&>(d.page(CDlgSetting::Font)).sizeEdit(0);
+         },
+         QString(), false, L"整数を入力してください。"},
+        {"countdown above the range", CDlgSetting::Behaviour,
+         [](CDlgSetting& d) -> QWidget& {
+             return static_cast<CDlgTabMov1&>(d.page(CDlgSetting::Behaviour)).countDownEdit();
+         },
+         QStringLiteral("11"), true, L"0 から 10 までの整数を入力してください。"},
+    };
+    for (const Case& c : cases) {
+        Open(L"TimeLstFontSize=120\nCountDown=4\n");
+        const std::string fileBefore = ReadBytes(File());
+        ClickTab(c.page);
+        QWidget& edit = c.edit(*dialog_);
+        Type(edit, c.typed);
+        if (c.typed.isEmpty()) {
+            QTest::keyClick(&edit, Qt::Key_Delete);
+        }
+        messenger_.shown.clear();
+        if (c.leaveByConfirm) {
+            dialog_->confirmButton().click();
+        } else {
+            ClickTab(CDlgSetting::Basic);
+        }
+        EXPECT_EQ(messenger_.shown, std::vector<std::wstring>{L"KovarisWM(警告)|" + c.message})
+            << c.name;
+        EXPECT_EQ(dialog_->tabs().currentIndex(), c.page) << c.name;
+        EXPECT_EQ(dialog_->tabs().currentWidget(), &dialog_->page(c.page)) << c.name;
+        EXPECT_TRUE(dialog_->isVisible()) << c.name;
+        EXPECT_EQ(settings_->timeLstFontSize, 120) << c.name;
+        EXPECT_EQ(settings_->countDown, 4) << c.name;
+        EXPECT_EQ(ReadBytes(File()), fileBefore) << c.name;
+    }
+}
+
+TEST_F(CDlgSettingTest, ConfirmAcceptsTheLargestFontSize) {
+    Open();
+    ClickTab(CDlgSetting::Font);
+    Type(PageOf<CDlgTabFont>(CDlgSetting::Font).sizeEdit(1), QStringLiteral("640"));
+    dialog_->confirmButton().click();
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    EXPECT_NE(ReadBytes(File()).find("\r\nClockFontSize=640\r\n"), std::string::npos);
+}
+
+TEST_F(CDlgSettingTest, CancelReadsTheDataPathFromTheFileAgain) {
+    Open();
+    const std::wstring saved = settings_->dataPath;
+    Type(PageOf<CDlgTabBasic>(CDlgSetting::Basic).dataPathEdit(), QStringLiteral("/elsewhere"));
+    ClickTab(CDlgSetting::ClockPage);
+    ASSERT_EQ(settings_->dataPath, L"/elsewhere");
+    QTest::mouseClick(&dialog_->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+    EXPECT_EQ(settings_->dataPath, saved);
+}
+
+// Formats and modes a hand-edited file can hold beyond what the combos offer.
+TEST_F(CDlgSettingTest, CombosShowUnknownValuesAsThePageDefines) {
+    struct Case {
+        std::wstring line;
+        CDlgSetting::Page page;
+        std::function<QComboBox&(CDlgSetting&)> combo;
+        int shownIndex;
+        std::function<int(const AppSettings&)> stored;
+        int storedValue;
+    };
+    const std::vector<Case> cases = {
+        {L"Clock=9\n", CDlgSetting::ClockPage,
+         [](CDlgSetting& d) -> QComboBox& {
+             return static_cast<CDlgTabClock&>(d.page(CDlgSetting::ClockPage)).dateCombo();
+         },
+         -1, [](const AppSettings& s) { return s.clock; }, -1},
+        {L"ScrollMode=7\n", CDlgSetting::Behaviour,
+         [](CDlgSetting& d) -> QComboBox& {
+             return static_cast<CDlgTabMov1&>(d.page(CDlgSetting::Behaviour)).scrollCombo();
+         },
+         0, [](const AppSettings& s) { return s.scrollMode; }, 0},
+    };
+    for (const Case& c : cases) {
+        Open(c.line);
+        ClickTab(c.page);
+        const QComboBox& combo = c.combo(*dialog_);
+        EXPECT_EQ(combo.currentIndex(), c.shownIndex) << ToWString(combo.currentText());
+        ClickTab(CDlgSetting::Basic);
+        EXPECT_EQ(c.stored(*settings_), c.storedValue);
+    }
+    EXPECT_EQ(PageOf<CDlgTabMov1>(CDlgSetting::Behaviour).scrollCombo().currentText(),
+              QStringLiteral("スクロールなし"));
+    const auto& clockPage = PageOf<CDlgTabClock>(CDlgSetting::ClockPage);
+    EXPECT_EQ(clockPage.dateCombo().itemText(0), QStringLiteral("2026年12月07日(月)"));
+    EXPECT_EQ(clockPage.dateCombo().itemText(7), QStringLiteral("12/07"));
+    EXPECT_EQ(clockPage.timeCombo().itemText(0), QStringLiteral("10時20分30秒"));
+}
+
+TEST_F(CDlgSettingTest, OnlyLeftAndRightStayOnTheTabBar) {
+    Open();
+    QApplication::setActiveWindow(dialog_.get());
+    QTabBar& bar = *dialog_->tabs().tabBar();
+    bar.setFocus();
+    QTest::keyClick(&bar, Qt::Key_Right);
+    EXPECT_EQ(dialog_->tabs().currentIndex(), CDlgSetting::ClockPage);
+    EXPECT_EQ(QApplication::focusWidget(), &bar);
+    QTest::keyClick(&bar, Qt::Key_Down);
+    EXPECT_TRUE(dialog_->page(CDlgSetting::ClockPage).isAncestorOf(QApplication::focusWidget()));
+}
+
+}  // namespace
