@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "OffscreenApp.h"
+#include "TestFiles.h"
+#include "controls/QtConvert.h"
+#include "settings/CDlgSetColor.h"
+#include "settings/CEdtColor.h"
+#include "settings/ColourCommand.h"
+#include "timetable/HolidayCalendar.h"
+#include "timetable/Timetable.h"
+
+namespace {
+
+// How many pixels inside the edit's frame are closer to `ink` than to `paper`.
+int InkPixels(QWidget& edit, QColor ink, QColor paper) {
+    const QImage image = edit.grab().toImage();
+    int count = 0;
+    for (int y = 4; y < image.height() - 4; ++y) {
+        for (int x = 4; x < image.width() - 4; ++x) {
+            count += IsMostlyInk(image.pixelColor(x, y), ink, paper) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST(ColourEditingTest, ColourEditTakesSixHexDigitsAndPaintsItsColour) {
+    OffscreenApp();
+    struct Case {
+        QString typed;
+        bool byEnter;  // else by leaving the edit
+        QString text;
+        ColorRef colour;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("00ff00"), false, QStringLiteral("00FF00"), 0x00FF00},
+        {QStringLiteral("000080"), true, QStringLiteral("000080"), 0x800000},
+        {QStringLiteral("12345"), false, QStringLiteral("C0C0C0"), 0xC0C0C0},
+        {QStringLiteral("12345"), true, QStringLiteral("C0C0C0"), 0xC0C0C0},
+        {QStringLiteral("GG0000"), false, QStringLiteral("C0C0C0"), 0xC0C0C0},
+    };
+    for (const Case& c : cases) {
+        CEdtColor edit;
+        edit.resize(120, 30);
+        edit.SetColor(0xC0C0C0);
+        edit.selectAll();
+        QTest::keyClicks(&edit, c.typed);
+        if (c.byEnter) {
+            QTest::keyClick(&edit, Qt::Key_Return);
+        } else {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(&edit, &out);
+        }
+        EXPECT_EQ(edit.text(), c.text) << c.typed.toStdString();
+        EXPECT_EQ(edit.Color(), c.colour) << c.typed.toStdString();
+
+        // Dark colours take white text, light ones black.
+        const QColor paper = ToQColor(c.colour);
+        const bool dark = c.colour == 0x800000;
+        EXPECT_GT(InkPixels(edit, paper, Qt::gray), 500) << "painted in its colour";
+        EXPECT_GT(InkPixels(edit, dark ? Qt::white : Qt::black, paper), 10);
+        EXPECT_EQ(InkPixels(edit, dark ? Qt::black : Qt::white, paper), 0);
+    }
+}
+
+// The colour command on the rows of a small timetable: row 0 has two named marks, row 1 one,
+// row 2 none.
+class ColourCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OffscreenApp();
+        WriteSJisFile(dir_.File(L"line.tbl"),
+                      L";Line\na:快速;快\nb:東京行;東京\n[MON][TUE][WED][THU][FRI]\n#x\n"
+                      L"5 ab10 a20 30\n");
+        ASSERT_TRUE(timetable_.LoadTimetable(dir_.File(L"line.tbl")));
+        timetable_.SetForcedDay(2);
+        colours_.Set(L"快速", 0x0000FF);
+        colours_.Set(L"東京行", 0x00FF00);
+    }
+
+    // Runs the command with `act` operating the dialog once it is up; whether a dialog came up is
+    // recorded in `shown`.
+    bool Run(int row, const std::function<void(CDlgSetColor&)>& act) {
+        shown_ = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<CDlgSetColor*>(QApplication::activeModalWidget())) {
+                shown_ = true;
+                act(*d);
+            }
+        });
+        const bool changed = RunColourCommand(nullptr, timetable_, row, colours_, dir_.Root());
+        QApplication::processEvents();  // the timer of a dialog that never opened
+        return changed;
+    }
+
+    TempDir dir_;
+    AppSettings settings_ = TestSettings();
+    ColorTable colours_;
+    HolidayCalendar holidays_;
+    Timetable timetable_{settings_, colours_, holidays_};
+    bool shown_ = false;
+};
+
+TEST_F(ColourCommandTest, ChosenMarkIsColouredOrRemovedAndTheFileWritten) {
+    using Entries = std::map<std::wstring, ColorRef, std::less<>>;
+    const auto typeInto = [](CEdtColor& edit, const QString& text) {
+        edit.selectAll();
+        QTest::keyClicks(&edit, text);
+    };
+    struct Case {
+        const char* name;
+        int row;
+        std::function<void(CDlgSetColor&)> act;
+        bool shown;
+        bool changed;
+        Entries expected;
+    };
+    const std::vector<Case> cases = {
+        {"black removes the second mark",
+         0,
+         [&](CDlgSetColor& d) {
+             EXPECT_TRUE(d.secondRadio().isChecked());
+             typeInto(d.secondColor(), QStringLiteral("000000"));
+             d.okButton().click();
+         },
+         true,
+         true,
+         {{L"快速", 0x0000FF}}},
+        {"new colour for the first mark",
+         0,
+         [&](CDlgSetColor& d) {
+             d.firstRadio().click();
+             typeInto(d.firstColor(), QStringLiteral("ff8000"));
+             d.okButton().click();
+         },
+         true,
+         true,
+         {{L"快速", 0x0080FF}, {L"東京行", 0x00FF00}}},
+        {"one mark: delete",
+         1,
+         [&](CDlgSetColor& d) {
+             EXPECT_FALSE(d.secondRadio().isEnabled());
+             EXPECT_FALSE(d.secondColor().isEnabled());
+             EXPECT_TRUE(d.firstRadio().isChecked());
+             d.deleteButton().click();
+         },
+         true,
+         true,
+         {{L"東京行", 0x00FF00}}},
+        {"closed",
+         0,
+         [](CDlgSetColor& d) { d.reject(); },
+         true,
+         false,
+         {{L"快速", 0x0000FF}, {L"東京行", 0x00FF00}}},
+        {"row without marks",
+         2,
+         [](CDlgSetColor& d) { d.reject(); },
+         false,
+         false,
+         {{L"快速", 0x0000FF}, {L"東京行", 0x00FF00}}},
+        {"no row selected",
+         -1,
+         [](CDlgSetColor& d) { d.reject(); },
+         false,
+         false,
+         {{L"快速", 0x0000FF}, {L"東京行", 0x00FF00}}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        colours_.Save(dir_.File(L"color.ini"));
+        EXPECT_EQ(Run(c.row, c.act), c.changed) << c.name;
+        EXPECT_EQ(shown_, c.shown) << c.name;
+        EXPECT_EQ(colours_.Entries(), c.expected) << c.name;
+        ColorTable onDisk;
+        onDisk.Load(dir_.File(L"color.ini"));
+        EXPECT_EQ(onDisk.Entries(), c.expected) << c.name;
+    }
+}
+
+}  // namespace
