@@ -1,14 +1,17 @@
 // Runs the main window on a data root and saves screenshots of the screen it is shown on, for a
-// person to look at: kovaris-screens WORKING_FOLDER OUTPUT_FOLDER "YYYY-MM-DD HH:MM:SS".
-// The working folder holds the Kovaris.ini to start with; scripts/screenshots.sh prepares one
-// on the demo data and runs this on a private X server.
+// person to look at: kovaris-screens [--dialogs] WORKING_FOLDER OUTPUT_FOLDER "YYYY-MM-DD
+// HH:MM:SS". The working folder holds the Kovaris.ini to start with; scripts/screenshots.sh
+// prepares one on the demo data and runs this on a private X server. With --dialogs it shows the
+// settings dialog's pages and the colour dialog instead (scripts/dialog-screenshots.sh).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabWidget>
 #include <cstdio>
+#include <cstring>
 
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
@@ -16,6 +19,8 @@
 #include "mainwin/DesktopNotifier.h"
 #include "mainwin/RunState.h"
 #include "settings/AppSettings.h"
+#include "settings/CDlgSetColor.h"
+#include "settings/CDlgSetting.h"
 #include "text/Messenger.h"
 #include "timetable/Clock.h"
 
@@ -61,12 +66,44 @@ int TransferRow(CKovarisDlg& window) {
     return -1;
 }
 
+// Each page of the settings dialog, and the colour dialog for a departure with two marks.
+bool ShootDialogs(const Clock& clock, const QString& out) {
+    AppSettings settings;
+    settings.saveOnDestruction = false;
+    PrintingMessenger messenger;
+    settings.Load(&messenger);
+    settings.shortcutKeys[8] = 116;  // F5 goes back one transfer
+    CDlgSetting dialog(settings, clock, messenger);
+    dialog.move(20, 20);
+    dialog.show();
+    bool ok = true;
+    const char* names[] = {"1-basic", "2-clock", "3-font", "4-behaviour", "5-keys"};
+    for (int page = 0; page < dialog.tabs().count(); ++page) {
+        dialog.tabs().setCurrentIndex(page);
+        Run(400);
+        ok = Shoot(dialog, out, QStringLiteral("settings-") + QLatin1String(names[page])) && ok;
+    }
+    dialog.hide();
+
+    CDlgSetColor colours(L"快速", 0x0000FF, L"東京行", 0x800000);
+    colours.move(20, 20);
+    colours.show();
+    Run(400);
+    return Shoot(colours, out, QStringLiteral("colour-dialog")) && ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    const bool dialogs = argc == 5 && std::strcmp(argv[1], "--dialogs") == 0;
+    if (dialogs) {
+        ++argv;
+        --argc;
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: kovaris-screens WORKING_FOLDER OUTPUT_FOLDER MOMENT\n");
+        std::fprintf(stderr,
+                     "usage: kovaris-screens [--dialogs] WORKING_FOLDER OUTPUT_FOLDER MOMENT\n");
         return 2;
     }
     const auto start = ParseMoment(argv[3]);
@@ -77,6 +114,9 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
     RegisterFontSubstitutions();
+    if (dialogs) {
+        return ShootDialogs(ShiftedClock(*start), out) ? 0 : 1;
+    }
 
     AppSettings settings;
     settings.saveOnDestruction = false;

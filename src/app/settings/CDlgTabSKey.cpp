@@ -1,6 +1,5 @@
 #include "settings/CDlgTabSKey.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
 #include "controls/VirtualKey.h"
 #include "settings/AppSettings.h"
@@ -29,8 +29,11 @@ CDlgTabSKey::CDlgTabSKey(AppSettings& settings, Messenger& messenger, QWidget* p
       list_(new QListWidget(this)) {
     name_->setReadOnly(true);
     code_->setReadOnly(true);
-    // The rows are padded to columns, which only a fixed-pitch face keeps in line.
-    list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The rows are padded to columns, which only a fixed-pitch face with Japanese glyphs keeps
+    // in line.
+    QFont fixed(ToQString(kListFontFace));
+    fixed.setPointSizeF(font().pointSizeF());
+    list_->setFont(fixed);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(name_, 0, 0);
