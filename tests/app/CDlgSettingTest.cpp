@@ -169,13 +169,26 @@ TEST_F(CDlgSettingTest, AValueOutOfRangeKeepsThePageAndSavesNothing) {
     }
 }
 
-TEST_F(CDlgSettingTest, ConfirmAcceptsTheLargestFontSize) {
-    Open();
-    ClickTab(CDlgSetting::Font);
-    Type(PageOf<CDlgTabFont>(CDlgSetting::Font).sizeEdit(1), QStringLiteral("640"));
-    dialog_->confirmButton().click();
-    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-    EXPECT_NE(ReadBytes(File()).find("\r\nClockFontSize=640\r\n"), std::string::npos);
+// Confirming closes the dialog as confirmed even when the file cannot be written, so the window
+// restarts with the values in memory; the message says which happened.
+TEST_F(CDlgSettingTest, ConfirmSavesTheLargestFontSizeAndSaysWhetherItWasWritten) {
+    for (const bool writable : {true, false}) {
+        Open();
+        if (!writable) {
+            settings_->filePath = dir_.File(L"missing/Kovaris.ini");
+        }
+        ClickTab(CDlgSetting::Font);
+        Type(PageOf<CDlgTabFont>(CDlgSetting::Font).sizeEdit(1), QStringLiteral("640"));
+        messenger_.shown.clear();
+        dialog_->confirmButton().click();
+        EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+        EXPECT_EQ(settings_->clockFontSize, 640);
+        EXPECT_EQ(messenger_.shown, std::vector<std::wstring>{
+                                        writable ? L"KovarisWM|設定を保存しました"
+                                                 : L"KovarisWM(エラー)|設定の保存に失敗しました"});
+        EXPECT_EQ(ReadBytes(File()).find("\r\nClockFontSize=640\r\n") != std::string::npos,
+                  writable);
+    }
 }
 
 TEST_F(CDlgSettingTest, CancelReadsTheDataPathFromTheFileAgain) {
