@@ -9,7 +9,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -120,34 +119,26 @@ TEST_F(CDlgSettingTest, KeyPageBindsEveryKeyButTheArrowsAndConfirmSavesThem) {
 TEST_F(CDlgSettingTest, AValueOutOfRangeKeepsThePageAndSavesNothing) {
     struct Case {
         const char* name;
-        CDlgSetting::Page page;
-        std::function<QWidget&(CDlgSetting&)> edit;
+        int fontRow;  // -1: the countdown on the behaviour page
         QString typed;
         bool leaveByConfirm;  // else by a click on another tab
         std::wstring message;
     };
     const std::vector<Case> cases = {
-        {"font size below the range", CDlgSetting::Font,
-         [](CDlgSetting& d) -> QWidget& {
-             return static_cast<CDlgTabFont&>(d.page(CDlgSetting::Font)).sizeEdit(3);
-         },
-         QStringLiteral("79"), false, L"80 から 640 までの整数を入力してください。"},
-        {"font size emptied", CDlgSetting::Font,
-         [](CDlgSetting& d) -> QWidget& {
-             return static_cast<CDlgTabFont&>(d.page(CDlgSetting::Font)).sizeEdit(0);
-         },
-         QString(), false, L"整数を入力してください。"},
-        {"countdown above the range", CDlgSetting::Behaviour,
-         [](CDlgSetting& d) -> QWidget& {
-             return static_cast<CDlgTabMov1&>(d.page(CDlgSetting::Behaviour)).countDownEdit();
-         },
-         QStringLiteral("11"), true, L"0 から 10 までの整数を入力してください。"},
+        {"font size below the range", 3, QStringLiteral("79"), false,
+         L"80 から 640 までの整数を入力してください。"},
+        {"font size emptied", 0, QString(), false, L"整数を入力してください。"},
+        {"countdown above the range", -1, QStringLiteral("11"), true,
+         L"0 から 10 までの整数を入力してください。"},
     };
     for (const Case& c : cases) {
         Open(L"TimeLstFontSize=120\nCountDown=4\n");
         const std::string fileBefore = ReadBytes(File());
-        ClickTab(c.page);
-        QWidget& edit = c.edit(*dialog_);
+        const auto page = c.fontRow >= 0 ? CDlgSetting::Font : CDlgSetting::Behaviour;
+        ClickTab(page);
+        QWidget& edit = c.fontRow >= 0
+                            ? static_cast<QWidget&>(PageOf<CDlgTabFont>(page).sizeEdit(c.fontRow))
+                            : static_cast<QWidget&>(PageOf<CDlgTabMov1>(page).countDownEdit());
         Type(edit, c.typed);
         if (c.typed.isEmpty()) {
             QTest::keyClick(&edit, Qt::Key_Delete);
@@ -160,8 +151,8 @@ TEST_F(CDlgSettingTest, AValueOutOfRangeKeepsThePageAndSavesNothing) {
         }
         EXPECT_EQ(messenger_.shown, std::vector<std::wstring>{L"KovarisWM(警告)|" + c.message})
             << c.name;
-        EXPECT_EQ(dialog_->tabs().currentIndex(), c.page) << c.name;
-        EXPECT_EQ(dialog_->tabs().currentWidget(), &dialog_->page(c.page)) << c.name;
+        EXPECT_EQ(dialog_->tabs().currentIndex(), page) << c.name;
+        EXPECT_EQ(dialog_->tabs().currentWidget(), &dialog_->page(page)) << c.name;
         EXPECT_TRUE(dialog_->isVisible()) << c.name;
         EXPECT_EQ(settings_->timeLstFontSize, 120) << c.name;
         EXPECT_EQ(settings_->countDown, 4) << c.name;
@@ -207,30 +198,23 @@ TEST_F(CDlgSettingTest, CombosShowUnknownValuesAsThePageDefines) {
     struct Case {
         std::wstring line;
         CDlgSetting::Page page;
-        std::function<QComboBox&(CDlgSetting&)> combo;
         int shownIndex;
-        std::function<int(const AppSettings&)> stored;
-        int storedValue;
+        int AppSettings::*field;
+        int stored;
     };
     const std::vector<Case> cases = {
-        {L"Clock=9\n", CDlgSetting::ClockPage,
-         [](CDlgSetting& d) -> QComboBox& {
-             return static_cast<CDlgTabClock&>(d.page(CDlgSetting::ClockPage)).dateCombo();
-         },
-         -1, [](const AppSettings& s) { return s.clock; }, -1},
-        {L"ScrollMode=7\n", CDlgSetting::Behaviour,
-         [](CDlgSetting& d) -> QComboBox& {
-             return static_cast<CDlgTabMov1&>(d.page(CDlgSetting::Behaviour)).scrollCombo();
-         },
-         0, [](const AppSettings& s) { return s.scrollMode; }, 0},
+        {L"Clock=9\n", CDlgSetting::ClockPage, -1, &AppSettings::clock, -1},
+        {L"ScrollMode=7\n", CDlgSetting::Behaviour, 0, &AppSettings::scrollMode, 0},
     };
     for (const Case& c : cases) {
         Open(c.line);
         ClickTab(c.page);
-        const QComboBox& combo = c.combo(*dialog_);
+        const QComboBox& combo = c.page == CDlgSetting::ClockPage
+                                     ? PageOf<CDlgTabClock>(c.page).dateCombo()
+                                     : PageOf<CDlgTabMov1>(c.page).scrollCombo();
         EXPECT_EQ(combo.currentIndex(), c.shownIndex) << ToWString(combo.currentText());
         ClickTab(CDlgSetting::Basic);
-        EXPECT_EQ(c.stored(*settings_), c.storedValue);
+        EXPECT_EQ((*settings_).*c.field, c.stored);
     }
     EXPECT_EQ(PageOf<CDlgTabMov1>(CDlgSetting::Behaviour).scrollCombo().currentText(),
               QStringLiteral("スクロールなし"));

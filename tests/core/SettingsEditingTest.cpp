@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -92,41 +91,15 @@ TEST(SettingsEditingTest, IntFieldsNameTheirRange) {
     }
 }
 
-TEST(SettingsEditingTest, ColourDialogResultSetsOrRemovesTheChosenMark) {
-    using Entries = std::map<std::wstring, ColorRef, std::less<>>;
-    struct Case {
-        const char* name;
-        std::wstring name2;
-        ColorDialogResult result;
-        bool changed;
-        Entries expected;
-    };
-    const std::vector<Case> cases = {
-        {"first mark coloured",
-         L"普通",
-         {0, false, 0x00FF00, 0x0000FF},
-         true,
-         {{L"快速", 0x00FF00}, {L"普通", 0x123456}}},
-        {"second mark coloured",
-         L"普通",
-         {1, false, 0x00FF00, 0x0000FF},
-         true,
-         {{L"快速", 0x0000FF}, {L"普通", 0x0000FF}}},
-        {"delete request", L"普通", {1, true, 0x00FF00, 0x0000FF}, true, {{L"快速", 0x0000FF}}},
-        {"black deletes", L"普通", {0, false, 0, 0x0000FF}, true, {{L"普通", 0x123456}}},
-        {"second mark without name",
-         L"",
-         {1, false, 0x00FF00, 0x0000FF},
-         false,
-         {{L"快速", 0x0000FF}, {L"普通", 0x123456}}},
-    };
-    for (const Case& c : cases) {
-        ColorTable table;
-        table.Set(L"快速", 0x0000FF);
-        table.Set(L"普通", 0x123456);
-        EXPECT_EQ(ApplyColorDialogResult(table, L"快速", c.name2, c.result), c.changed) << c.name;
-        EXPECT_EQ(table.Entries(), c.expected) << c.name;
-    }
+// The colour command's test walks the dialog through setting and removing; left here is what
+// the dialog cannot produce from a row with one mark.
+TEST(SettingsEditingTest, AChosenMarkWithoutNameChangesNothing) {
+    ColorTable table;
+    table.Set(L"快速", 0x0000FF);
+    const auto before = table.Entries();
+    EXPECT_FALSE(ApplyColorDialogResult(table, L"快速", L"", {1, true, 0x00FF00, 0}));
+    EXPECT_FALSE(ApplyColorDialogResult(table, L"", L"快速", {0, true, 0, 0x00FF00}));
+    EXPECT_EQ(table.Entries(), before);
     EXPECT_EQ(InitialColorChoice(L"普通", 0x123456), 1);
     EXPECT_EQ(InitialColorChoice(L"普通", 0), 0);
     EXPECT_EQ(InitialColorChoice(L"", 0x123456), 0);
