@@ -119,7 +119,7 @@ TEST_F(CDlgSettingTest, KeyPageBindsEveryKeyButTheArrowsAndConfirmSavesThem) {
 TEST_F(CDlgSettingTest, AValueOutOfRangeKeepsThePageAndSavesNothing) {
     struct Case {
         const char* name;
-        int fontRow;  // -1: the countdown on the behaviour page
+        int fontRow;  // -1: the countdown, -2: the reminder's lead, on the behaviour page
         QString typed;
         bool leaveByConfirm;  // else by a click on another tab
         std::wstring message;
@@ -130,18 +130,25 @@ TEST_F(CDlgSettingTest, AValueOutOfRangeKeepsThePageAndSavesNothing) {
         {"font size emptied", 0, QString(), false, L"整数を入力してください。"},
         {"countdown above the range", -1, QStringLiteral("11"), true,
          L"0 から 10 までの整数を入力してください。"},
+        {"reminder lead above the range", -2, QStringLiteral("61"), true,
+         L"0 から 60 までの整数を入力してください。"},
     };
     for (const Case& c : cases) {
         Open(L"TimeLstFontSize=120\nCountDown=4\n");
         const std::string fileBefore = ReadBytes(File());
         const auto page = c.fontRow >= 0 ? CDlgSetting::Font : CDlgSetting::Behaviour;
         ClickTab(page);
-        QWidget& edit = c.fontRow >= 0
-                            ? static_cast<QWidget&>(PageOf<CDlgTabFont>(page).sizeEdit(c.fontRow))
-                            : static_cast<QWidget&>(PageOf<CDlgTabMov1>(page).countDownEdit());
-        Type(edit, c.typed);
+        QWidget* edit = nullptr;
+        if (c.fontRow >= 0) {
+            edit = &PageOf<CDlgTabFont>(page).sizeEdit(c.fontRow);
+        } else if (c.fontRow == -1) {
+            edit = &PageOf<CDlgTabMov1>(page).countDownEdit();
+        } else {
+            edit = &PageOf<CDlgTabMov1>(page).reminderLeadEdit();
+        }
+        Type(*edit, c.typed);
         if (c.typed.isEmpty()) {
-            QTest::keyClick(&edit, Qt::Key_Delete);
+            QTest::keyClick(edit, Qt::Key_Delete);
         }
         messenger_.shown.clear();
         if (c.leaveByConfirm) {

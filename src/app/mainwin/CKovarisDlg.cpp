@@ -27,6 +27,8 @@
 #include "mainwin/RunState.h"
 #include "mainwin/WaitCursor.h"
 #include "settings/AppSettings.h"
+#include "settings/CDlgSetting.h"
+#include "settings/ColourCommand.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -337,6 +339,12 @@ void CKovarisDlg::RunCommand(int id) {
             case cmd::kRemindBeforeDeparture:
                 ToggleReminder();
                 break;
+            case cmd::kSettings:
+                ShowSettings();
+                break;
+            case cmd::kColourSettings:
+                EditColours();
+                break;
             case cmd::kExit:
                 close();
                 break;
@@ -367,6 +375,21 @@ void CKovarisDlg::ToggleConfigurationMode() {
 void CKovarisDlg::Restart() {
     restartRequested_ = true;
     close();
+}
+
+void CKovarisDlg::ShowSettings() {
+    CDlgSetting dialog(settings_, clock_, messenger_, this);
+    // The dialog has saved the settings; a new window takes them all up.
+    if (dialog.exec() == QDialog::Accepted) {
+        Restart();
+    }
+}
+
+void CKovarisDlg::EditColours() {
+    if (RunColourCommand(this, timetable_, SelectedDeparture(), store_.colours,
+                         settings_.dataPath)) {
+        departures_->viewport()->update();
+    }
 }
 
 void CKovarisDlg::ShowAbout() {

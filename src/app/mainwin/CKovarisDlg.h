@@ -112,6 +112,8 @@ private:
     void MarkDayMenu();
     void ToggleConfigurationMode();
     void ShowAbout();
+    void ShowSettings();
+    void EditColours();
     void ToggleReminder();
     void CheckReminder();
     void RunShortcut(ShortcutAction action);

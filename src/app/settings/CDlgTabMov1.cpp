@@ -34,7 +34,8 @@ CDlgTabMov1::CDlgTabMov1(AppSettings& settings, Messenger& messenger, QWidget* p
       progress_(new CEdtSpin(kMinMinutes, kMaxMinutes, false, this)),
       stationScroll_(new QComboBox(this)),
       noteScroll_(new QComboBox(this)),
-      selectedOnly_(new QCheckBox(QStringLiteral("時刻表備考欄-選択行のみスクロール"), this)) {
+      selectedOnly_(new QCheckBox(QStringLiteral("時刻表備考欄-選択行のみスクロール"), this)),
+      reminderLead_(new CEdtSpin(kMinMinutes, kMaxReminderLead, false, this)) {
     FillScrollModes(*stationScroll_);
     FillScrollModes(*noteScroll_);
 
@@ -50,8 +51,9 @@ CDlgTabMov1::CDlgTabMov1(AppSettings& settings, Messenger& messenger, QWidget* p
     addRow(2, QStringLiteral("駅表示："), stationScroll_);
     addRow(3, QStringLiteral("スクロール表示:"), noteScroll_);
     layout->addWidget(selectedOnly_, 4, 0, 1, 2);
+    addRow(5, QStringLiteral("発車前に知らせる分(0-60)："), reminderLead_);
     layout->setColumnStretch(2, 1);
-    layout->setRowStretch(5, 1);
+    layout->setRowStretch(6, 1);
 }
 
 void CDlgTabMov1::LoadFromSettings() {
@@ -60,15 +62,19 @@ void CDlgTabMov1::LoadFromSettings() {
     SelectMode(*stationScroll_, settings_.dirScroll);
     SelectMode(*noteScroll_, settings_.scrollMode);
     selectedOnly_->setChecked(settings_.scrollMode2 != 0);
+    reminderLead_->setValue(settings_.almBefTime);
 }
 
 bool CDlgTabMov1::StoreToSettings() {
     int countDown = 0;
     int progress = 0;
+    int reminderLead = 0;
     if (!ReadInt(*countDown_, kMinMinutes, kMaxMinutes, countDown) ||
-        !ReadInt(*progress_, kMinMinutes, kMaxMinutes, progress)) {
+        !ReadInt(*progress_, kMinMinutes, kMaxMinutes, progress) ||
+        !ReadInt(*reminderLead_, kMinMinutes, kMaxReminderLead, reminderLead)) {
         return false;
     }
+    settings_.almBefTime = reminderLead;
     settings_.countDown = countDown;
     settings_.progress = progress;
     settings_.dirScroll = SelectedMode(*stationScroll_);

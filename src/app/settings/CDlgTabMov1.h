@@ -13,6 +13,7 @@ class CDlgTabMov1 : public CDlgTab {
 public:
     static constexpr int kMinMinutes = 0;
     static constexpr int kMaxMinutes = 10;
+    static constexpr int kMaxReminderLead = 60;
 
     CDlgTabMov1(AppSettings& settings, Messenger& messenger, QWidget* parent = nullptr);
 
@@ -20,6 +21,7 @@ public:
     bool StoreToSettings() override;
 
     CEdtSpin& countDownEdit() const { return *countDown_; }
+    CEdtSpin& reminderLeadEdit() const { return *reminderLead_; }
     QComboBox& scrollCombo() const { return *noteScroll_; }
 
 private:
@@ -28,4 +30,5 @@ private:
     QComboBox* stationScroll_;
     QComboBox* noteScroll_;
     QCheckBox* selectedOnly_;
+    CEdtSpin* reminderLead_;  // minutes before departure that "発車前に知らせる" reminds
 };
