@@ -7,6 +7,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
+  libzip-dev libcsv-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-ipafont-gothic
   xvfb xauth

@@ -8,6 +8,7 @@
 #include "BoardCommand.h"
 #include "CatalogueCommand.h"
 #include "DumpCommand.h"
+#include "ImportGtfsCommand.h"
 #include "KovarisVersion.h"
 #include "ShowHistoryCommand.h"
 
@@ -21,6 +22,7 @@ int RunKovaris(int argc, const char* const* argv, std::ostream& out, std::ostrea
     AddCatalogueCommand(app, out, err, status);
     AddBoardCommand(app, out, err, status);
     AddShowHistoryCommand(app, out, err, status);
+    AddImportGtfsCommand(app, out, err, status);
 
     try {
         app.parse(argc, argv);

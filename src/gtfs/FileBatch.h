@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Files written together or not at all: each goes to a hidden temporary name first, and only
+// Commit() gives them their names. Temporaries left uncommitted are removed.
+class FileBatch {
+public:
+    // Creates `folder` when needed; throws GtfsError when it cannot.
+    explicit FileBatch(std::filesystem::path folder);
+    ~FileBatch();
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+
+    // Throws GtfsError when the bytes cannot be written.
+    void Add(const std::wstring& name, std::string_view bytes);
+    // Throws GtfsError when a file cannot be renamed.
+    void Commit();
+
+private:
+    struct Pending {
+        std::filesystem::path temporary;
+        std::filesystem::path final;
+    };
+
+    std::filesystem::path folder_;
+    std::vector<Pending> pending_;
+};

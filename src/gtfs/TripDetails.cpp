@@ -1,0 +1,89 @@
+#include "gtfs/TripDetails.h"
+
+#include <algorithm>
+
+#include "gtfs/CsvTable.h"
+#include "gtfs/GtfsError.h"
+#include "gtfs/GtfsFields.h"
+
+namespace {
+
+CallingTrip* FindTrip(std::vector<CallingTrip>& trips, std::string_view id) {
+    const auto it = std::lower_bound(
+        trips.begin(), trips.end(), id,
+        [](const CallingTrip& trip, std::string_view key) { return trip.tripId < key; });
+    return it != trips.end() && it->tripId == id ? &*it : nullptr;
+}
+
+std::optional<int> Direction(const CsvTable& table, const std::optional<std::size_t>& column) {
+    const std::string_view text = table.Field(column);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<long> direction = gtfs::ParseCount(text);
+    if (!direction || *direction > 1) {
+        table.Fail(*column, "direction_id must be 0 or 1, not \"" + std::string(text) + "\"");
+    }
+    return static_cast<int>(*direction);
+}
+
+}  // namespace
+
+void AddTripDetails(const FeedSource& feed, std::vector<CallingTrip>& trips) {
+    CsvTable table(feed, "trips.txt");
+    const std::size_t id = table.Column("trip_id");
+    const std::size_t route = table.Column("route_id");
+    const std::size_t service = table.Column("service_id");
+    const std::optional<std::size_t> headsign = table.FindColumn("trip_headsign");
+    const std::optional<std::size_t> direction = table.FindColumn("direction_id");
+    while (table.Next()) {
+        CallingTrip* trip = FindTrip(trips, table.Field(id));
+        if (trip == nullptr) {
+            continue;
+        }
+        if (table.Field(service).empty()) {
+            table.Fail(service, "empty service_id");
+        }
+        trip->routeId = table.Field(route);
+        trip->serviceId = table.Field(service);
+        trip->headsign = table.Field(headsign);
+        trip->direction = Direction(table, direction);
+    }
+    for (const CallingTrip& trip : trips) {
+        if (trip.serviceId.empty()) {
+            throw GtfsError("stop_times.txt names the trip \"" + trip.tripId +
+                            "\", which trips.txt lacks");
+        }
+    }
+}
+
+std::map<std::string, std::string> ReadRouteNames(const FeedSource& feed,
+                                                  const std::vector<CallingTrip>& trips) {
+    std::map<std::string, std::string> names;
+    for (const CallingTrip& trip : trips) {
+        names.emplace(trip.routeId, "");
+    }
+    CsvTable table(feed, "routes.txt");
+    const std::size_t id = table.Column("route_id");
+    const std::optional<std::size_t> shortName = table.FindColumn("route_short_name");
+    const std::optional<std::size_t> longName = table.FindColumn("route_long_name");
+    while (table.Next()) {
+        const auto it = names.find(std::string(table.Field(id)));
+        if (it == names.end()) {
+            continue;
+        }
+        it->second = table.Field(shortName);
+        if (it->second.empty()) {
+            it->second = table.Field(longName);
+        }
+        if (it->second.empty()) {
+            it->second = it->first;
+        }
+    }
+    for (const auto& [route, name] : names) {
+        if (name.empty()) {
+            throw GtfsError("trips.txt names the route \"" + route + "\", which routes.txt lacks");
+        }
+    }
+    return names;
+}
