@@ -6,13 +6,7 @@
 #include "gtfs/GtfsError.h"
 #include "text/WideText.h"
 
-FileBatch::FileBatch(std::filesystem::path folder) : folder_(std::move(folder)) {
-    std::error_code ec;
-    std::filesystem::create_directories(folder_, ec);
-    if (!std::filesystem::is_directory(folder_, ec)) {
-        throw GtfsError(folder_.string() + ": cannot create the output folder");
-    }
-}
+FileBatch::FileBatch(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
 FileBatch::~FileBatch() {
     std::error_code ec;
@@ -22,6 +16,11 @@ FileBatch::~FileBatch() {
 }
 
 void FileBatch::Add(const std::wstring& name, std::string_view bytes) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder_, ec);
+    if (!std::filesystem::is_directory(folder_, ec)) {
+        throw GtfsError(folder_.string() + ": cannot create the output folder");
+    }
     // Hidden, so the catalogue never lists a file half written.
     const std::filesystem::path temporary = folder_ / wtext::WideToUtf8(L"." + name + L".tmp");
     pending_.push_back({temporary, folder_ / wtext::WideToUtf8(name)});

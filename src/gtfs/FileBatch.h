@@ -9,13 +9,12 @@
 // Commit() gives them their names. Temporaries left uncommitted are removed.
 class FileBatch {
 public:
-    // Creates `folder` when needed; throws GtfsError when it cannot.
     explicit FileBatch(std::filesystem::path folder);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
 
-    // Throws GtfsError when the bytes cannot be written.
+    // Creates the folder when needed. Throws GtfsError when the bytes cannot be written.
     void Add(const std::wstring& name, std::string_view bytes);
     // Throws GtfsError when a file cannot be renamed.
     void Commit();
