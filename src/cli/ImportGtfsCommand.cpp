@@ -105,8 +105,7 @@ void AddImportGtfsCommand(CLI::App& app, std::ostream& out, std::ostream& err, i
         ->required();
     command->add_option("--stop", options->stop, "a stop_id, or a stop_name matched exactly")
         ->required();
-    command
-        ->add_option("--date", options->date, "first day of the service week (default: today)")
+    command->add_option("--date", options->date, "first day of the service week (default: today)")
         ->check(CLI::Validator(
             [](std::string& text) {
                 return gtfs::ParseIsoDate(text) ? std::string() : "expected \"YYYY-MM-DD\"";

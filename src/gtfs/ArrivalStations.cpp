@@ -53,9 +53,9 @@ int MostCommon(const std::vector<int>& values) {
     for (const int value : values) {
         ++counts[value];
     }
-    return std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-               return a.second < b.second;
-           })->first;
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
 }
 
 }  // namespace
@@ -97,8 +97,9 @@ std::vector<DraftStation> BuildArrivalStations(const std::vector<MarkedTrip>& tr
         for (const auto& [mark, minutes] : travel[name]) {
             station.travelMinutes.emplace_back(mark, MostCommon(minutes));
         }
-        std::sort(station.travelMinutes.begin(), station.travelMinutes.end(),
-                  [](const auto& a, const auto& b) { return MarkOrder(a.first) < MarkOrder(b.first); });
+        std::sort(
+            station.travelMinutes.begin(), station.travelMinutes.end(),
+            [](const auto& a, const auto& b) { return MarkOrder(a.first) < MarkOrder(b.first); });
         stations.push_back(std::move(station));
     }
     return stations;

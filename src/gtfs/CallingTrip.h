@@ -14,9 +14,9 @@ struct LaterCall {
 // A trip that departs from the chosen stop, with what the timetable needs to know about it.
 struct CallingTrip {
     std::string tripId;
-    std::uint32_t stop = 0;  // the platform it leaves from
-    long sequence = 0;       // its stop_sequence there
-    int departure = 0;       // seconds after the service day's start
+    std::uint32_t stop = 0;        // the platform it leaves from
+    long sequence = 0;             // its stop_sequence there
+    int departure = 0;             // seconds after the service day's start
     std::vector<LaterCall> later;  // in the order the trip calls at them
 
     // From trips.txt.

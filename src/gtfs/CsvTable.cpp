@@ -89,7 +89,8 @@ void CsvTable::Fail(std::size_t column, std::string_view message) const {
 }
 
 void CsvTable::AddField(const char* bytes, std::size_t size) {
-    fields_.push_back({static_cast<std::uint32_t>(bytes_.size()), static_cast<std::uint32_t>(size)});
+    fields_.push_back(
+        {static_cast<std::uint32_t>(bytes_.size()), static_cast<std::uint32_t>(size)});
     bytes_.append(bytes, size);
 }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 struct ImportRequest {
-    std::filesystem::path feed;  // a .zip file or a folder
-    std::string stop;            // a stop_id or an exact stop_name (UTF-8)
+    std::filesystem::path feed;   // a .zip file or a folder
+    std::string stop;             // a stop_id or an exact stop_name (UTF-8)
     std::chrono::sys_days start;  // the first day of the service week
     // A Holiday.dat; without one, the data root's when `out` lies in a data root.
     std::optional<std::filesystem::path> holidays;
@@ -18,7 +18,7 @@ struct ImportRequest {
 };
 
 struct WrittenTimetable {
-    std::string fileName;  // UTF-8
+    std::string fileName;                                        // UTF-8
     std::vector<std::pair<std::wstring, std::size_t>> sections;  // days, departures
     std::vector<std::wstring> stations;
 };
@@ -27,9 +27,9 @@ struct ImportReport {
     std::vector<WrittenTimetable> files;
     std::optional<std::filesystem::path> holidayList;  // the list used, if any
     std::optional<std::chrono::sys_days> holiday;      // the holiday whose services were taken
-    std::size_t substitutedCharacters = 0;  // written as "〓"
-    std::size_t untimedCalls = 0;           // calls at the stop without a time, left out
-    std::size_t unmarkedDestinations = 0;   // beyond the 52 mark letters
+    std::size_t substitutedCharacters = 0;             // written as "〓"
+    std::size_t untimedCalls = 0;                      // calls at the stop without a time, left out
+    std::size_t unmarkedDestinations = 0;              // beyond the 52 mark letters
     std::size_t stopTimesRows = 0;
 };
 

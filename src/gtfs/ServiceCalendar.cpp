@@ -75,8 +75,7 @@ void ServiceCalendar::ReadCalendar(const FeedSource& feed, const std::set<std::s
     }
 }
 
-void ServiceCalendar::ReadExceptions(const FeedSource& feed,
-                                     const std::set<std::string>& wanted) {
+void ServiceCalendar::ReadExceptions(const FeedSource& feed, const std::set<std::string>& wanted) {
     CsvTable table(feed, "calendar_dates.txt");
     const std::size_t id = table.Column("service_id");
     const std::size_t date = table.Column("date");

@@ -67,8 +67,7 @@ int ArrivalTime(const CsvTable& table, const Columns& columns) {
 
 // First pass: the calls at the chosen stops. A trip that calls twice leaves at its first call.
 void FindCalls(const FeedSource& feed, const StopTable& stops,
-               const std::vector<std::size_t>& chosen, StopTimesResult& result,
-               TripIndex& index) {
+               const std::vector<std::size_t>& chosen, StopTimesResult& result, TripIndex& index) {
     std::unordered_set<std::string_view, TextHash, std::equal_to<>> chosenIds;
     for (const std::size_t stop : chosen) {
         chosenIds.insert(stops.At(stop).id);
@@ -88,8 +87,8 @@ void FindCalls(const FeedSource& feed, const StopTable& stops,
             ++untimed;
             continue;
         }
-        const auto [it, added] = index.try_emplace(std::string(table.Field(columns.trip)),
-                                                   result.trips.size());
+        const auto [it, added] =
+            index.try_emplace(std::string(table.Field(columns.trip)), result.trips.size());
         if (added) {
             result.trips.push_back({});
             result.trips.back().tripId = it->first;
@@ -121,8 +120,8 @@ void FindLaterCalls(const FeedSource& feed, const StopTable& stops, StopTimesRes
         }
         const std::optional<std::size_t> stop = stops.Find(table.Field(columns.stop));
         if (!stop) {
-            table.Fail(columns.stop, "no stop \"" + std::string(table.Field(columns.stop)) +
-                                         "\" in stops.txt");
+            table.Fail(columns.stop,
+                       "no stop \"" + std::string(table.Field(columns.stop)) + "\" in stops.txt");
         }
         later[it->second].push_back(
             {sequence, {static_cast<std::uint32_t>(*stop), ArrivalTime(table, columns)}});

@@ -14,8 +14,7 @@
 
 namespace {
 
-constexpr std::wstring_view kMarkLetters =
-    L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr std::wstring_view kMarkLetters = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // Short notes have room for about four full-width characters.
 constexpr std::size_t kShortNameBytes = 8;
 
@@ -42,9 +41,9 @@ std::vector<DraftMark> Legend(const std::vector<std::string>& ranked) {
     std::vector<DraftMark> marks;
     for (std::size_t i = 0; i < ranked.size() && i < kMarkLetters.size(); ++i) {
         const std::wstring destination = timetable_text::OneLine(wtext::Utf8ToWide(ranked[i]));
-        marks.push_back({kMarkLetters[i], destination + L"行",
-                         timetable_text::CutToBytes(timetable_text::OneWord(destination),
-                                                    kShortNameBytes)});
+        marks.push_back(
+            {kMarkLetters[i], destination + L"行",
+             timetable_text::CutToBytes(timetable_text::OneWord(destination), kShortNameBytes)});
     }
     return marks;
 }

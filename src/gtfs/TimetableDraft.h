@@ -26,8 +26,8 @@ struct DraftDeparture {
 };
 
 struct DraftSection {
-    std::uint8_t dayMask = 0;  // bit 0 Sunday ... bit 6 Saturday, bit 7 holiday
-    std::wstring days;         // 平日, 土曜・日曜・祝日 ...
+    std::uint8_t dayMask = 0;                // bit 0 Sunday ... bit 6 Saturday, bit 7 holiday
+    std::wstring days;                       // 平日, 土曜・日曜・祝日 ...
     std::vector<DraftDeparture> departures;  // in time order
 };
 

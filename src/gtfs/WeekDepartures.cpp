@@ -28,14 +28,14 @@ WeekDepartures CollectWeekDepartures(const std::vector<const CallingTrip*>& trip
         for (std::size_t i = 0; i < trips.size(); ++i) {
             const int minutes = trips[i]->departure / 60;
             const int offset = TimetableDayOffset(minutes);
-            if (calendar.RunsOn(trips[i]->serviceId, *week.dates[day] - std::chrono::days(offset))) {
+            if (calendar.RunsOn(trips[i]->serviceId,
+                                *week.dates[day] - std::chrono::days(offset))) {
                 departures[day].push_back({minutes - offset * kMinutesPerDay, i});
             }
         }
-        std::stable_sort(departures[day].begin(), departures[day].end(),
-                         [](const TripDeparture& a, const TripDeparture& b) {
-                             return a.minutes < b.minutes;
-                         });
+        std::stable_sort(
+            departures[day].begin(), departures[day].end(),
+            [](const TripDeparture& a, const TripDeparture& b) { return a.minutes < b.minutes; });
     }
     if (!week.dates[kHolidayType]) {
         departures[kHolidayType] = departures[kSundayType];

@@ -10,8 +10,8 @@
 class ServiceCalendar;
 
 struct TripDeparture {
-    int minutes = 0;        // of the timetable day
-    std::size_t trip = 0;   // index into the trips given
+    int minutes = 0;       // of the timetable day
+    std::size_t trip = 0;  // index into the trips given
 };
 
 // Departures per day type, in time order.
