@@ -13,17 +13,19 @@ countdown to each train, the train's kind and destination in colour, and
 a clock. It picks the part of the timetable that serves today, steps an
 hour back or forward and follows a train to a transfer station. The
 interface is Japanese. The terminal tool kovaris shows the same board
-without a desktop. Demo data is included.")
+without a desktop and turns published GTFS feeds into timetable files.
+Demo data is included.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The names of Debian 12 (bookworm). The Svg module draws the window icon as an image plugin;
-# the D-Bus module carries desktop notifications. A test checks that every library the programs
-# link comes from a package named here.
+# the D-Bus module carries desktop notifications; libzip and libcsv read the feeds of
+# `kovaris import-gtfs`. A test checks that every library the programs link comes from a
+# package named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libgcc-s1, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
 libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6dbus6 (>= 6.4), \
-fonts-ipafont-gothic")
+libzip4, libcsv3, fonts-ipafont-gothic")
 include(CPack)
