@@ -30,7 +30,6 @@ QApplication& App() {
 
 struct Board {
     Board() : demo(settings), list(settings), clock(settings, time) {
-        settings.saveOnDestruction = false;
         settings.progress = 10;
         settings.scrollMode = 1;
         settings.scrollMode2 = 1;  // only the selected row's note scrolls

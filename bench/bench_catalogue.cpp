@@ -52,7 +52,6 @@ const Scratch& TheScratch() {
 
 void BM_ScanDirectoryOf5000(benchmark::State& state) {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     settings.dataPath = TheScratch().Root();
     DataStore store(settings);
     const std::wstring dir = settings.dataPath + L"level/";

@@ -22,7 +22,6 @@ constexpr int kVisibleRows = 40;
 
 struct Fixture {
     Fixture() {
-        settings.saveOnDestruction = false;
         settings.dayChgHour = 2;
         colours.Set(L"Rapid Central", 0x0000FF);
         colours.Set(L"Local", 0xFF0000);

@@ -70,7 +70,6 @@ const GeneratedFile& File() {
 void BM_LoadTimetable(benchmark::State& state) {
     const GeneratedFile& file = File();
     AppSettings settings;
-    settings.saveOnDestruction = false;
     const ColorTable colours;
     const HolidayCalendar holidays;
     Timetable timetable(settings, colours, holidays);

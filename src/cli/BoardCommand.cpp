@@ -207,7 +207,6 @@ std::optional<std::wstring> FindTable(const AppSettings& settings, const BoardOp
 int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) {
     // Read only: the board never writes the settings file back.
     AppSettings settings;
-    settings.saveOnDestruction = false;
     if (!options.settingsFile.empty()) {
         if (!std::filesystem::is_regular_file(options.settingsFile)) {
             err << "kovaris board: cannot read the settings file " << options.settingsFile << '\n';

@@ -64,7 +64,6 @@ void PrintError(std::ostream& err, std::wstring_view text) {
 
 int RunCatalogue(const CatalogueOptions& options, std::ostream& out, std::ostream& err) {
     AppSettings settings;
-    settings.saveOnDestruction = false;  // only ever read here
     if (!options.settingsFile.empty()) {
         if (!std::filesystem::is_regular_file(options.settingsFile)) {
             err << "kovaris catalogue: cannot read the settings file " << options.settingsFile

@@ -124,7 +124,6 @@ struct DumpOptions {
 
 int RunDump(const DumpOptions& options, std::ostream& out, std::ostream& err) {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     settings.dayChgHour = options.dayChangeHour;
     const ColorTable colours;
     const HolidayCalendar holidays;

@@ -176,7 +176,6 @@ TEST_F(BoardCommandTest, ErrorsNameWhatCouldNotBeRead) {
 class BoardWatchTest : public ::testing::Test {
 protected:
     BoardWatchTest() {
-        settings.saveOnDestruction = false;
         DaySection section;
         section.dayMask = 0x7F;
         section.departures = {{L"", 310}};

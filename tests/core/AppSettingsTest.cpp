@@ -25,7 +25,6 @@ public:
 AppSettings SettingsAt(const TempDir& dir) {
     AppSettings settings;
     settings.filePath = dir.File(L"Kovaris.ini");
-    settings.saveOnDestruction = false;
     return settings;
 }
 
@@ -57,12 +56,14 @@ TEST(AppSettingsTest, LoadReadsEachKindOfValue) {
     const std::wstring base = L"DataPath=/data/\n";
     const std::wstring longValue(100000, L'名');
     const std::vector<LoadCase> cases = {
-        {"blanks around the path", L"DataPath= \tD:\\data  \n", Text(&AppSettings::dataPath),
-         L"D:\\data/"},
+        {"blanks around the path", L"DataPath= \t/srv/data  \n", Text(&AppSettings::dataPath),
+         L"/srv/data/"},
         {"path ending in a separator", L"DataPath=/srv/data/\n", Text(&AppSettings::dataPath),
          L"/srv/data/"},
-        {"backslash counts as separator", L"DataPath=D:\\data\\\n", Text(&AppSettings::dataPath),
-         L"D:\\data\\"},
+        {"a Windows-moved path uses \\ as separator", L"DataPath=\\srv\\データ\\時刻表\n",
+         Text(&AppSettings::dataPath), L"/srv/データ/時刻表/"},
+        {"a long data path is read whole", L"DataPath=/" + std::wstring(4094, L'd') + L"\n",
+         Text(&AppSettings::dataPath), L"/" + std::wstring(4094, L'd') + L"/"},
         {"ideographic blanks only", L"DataPath=　 \n", Text(&AppSettings::dataPath), L"/"},
         {"key in other case", base + L"dataPath=/x\n", Text(&AppSettings::dataPath), L"/data/"},
         {"blank before =", base + L"CountDown =9\n", Number(&AppSettings::countDown), L"3"},
@@ -234,36 +235,44 @@ TEST(AppSettingsTest, EveryFieldSurvivesSaveAndLoad) {
     EXPECT_EQ(reloaded.shortcutKeys, original.shortcutKeys);
 }
 
-TEST(AppSettingsTest, FailedSaveKeepsTheOldFileWhole) {
-    TempDir dir;
-    const std::string old = "DataPath=/old/\r\nClock=7\r\n";
-    WriteBytes(dir.File(L"Kovaris.ini"), old);
-    AppSettings settings = SettingsAt(dir);
-    settings.clock = 1;
-
-    // The temporary file cannot be created where a folder of its name stands.
-    std::filesystem::create_directory(dir.path() / "Kovaris.ini.tmp");
-    EXPECT_FALSE(settings.Save());
-    EXPECT_EQ(ReadBytes(settings.filePath), old);
-
-    settings.filePath = dir.File(L"missing-folder/Kovaris.ini");
+// A character written as "?" would change the data path or font for the next start.
+TEST(AppSettingsTest, ValueShiftJisCannotHoldFailsTheSaveAndNamesTheKey) {
+    struct Case {
+        const char* name;
+        std::function<void(AppSettings&)> change;
+        std::wstring key;
+    };
+    const std::vector<Case> cases = {
+        {"data path", [](AppSettings& s) { s.dataPath = L"/home/jos\u00e9/data/"; }, L"DataPath"},
+        {"font", [](AppSettings& s) { s.fntStation = L"Noto \u4E02"; }, L"FntStation"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string old = "DataPath=/old/\r\nClock=7\r\n";
+        WriteBytes(dir.File(L"Kovaris.ini"), old);
+        AppSettings settings = SettingsAt(dir);
+        c.change(settings);
+        std::wstring failedKey;
+        EXPECT_FALSE(settings.Save(&failedKey)) << c.name;
+        EXPECT_EQ(failedKey, c.key) << c.name;
+        EXPECT_EQ(ReadBytes(settings.filePath), old) << c.name;
+    }
+    AppSettings settings;
+    settings.filePath = L"/nonexistent-folder/Kovaris.ini";
     EXPECT_FALSE(settings.Save());
 }
 
-TEST(AppSettingsTest, DestructionSavesOnlyWhenAsked) {
+// The program saves at its end itself; a copy that goes out of scope must not.
+TEST(AppSettingsTest, CopiesAndDestructionNeverWrite) {
     TempDir dir;
     {
-        AppSettings settings;
-        settings.filePath = dir.File(L"saved.ini");
+        AppSettings settings = SettingsAt(dir);
         settings.clock = 4;
+        AppSettings copy = settings;
+        AppSettings assigned;
+        assigned = copy;
     }
-    {
-        AppSettings settings;
-        settings.filePath = dir.File(L"not-saved.ini");
-        settings.saveOnDestruction = false;
-    }
-    EXPECT_NE(ReadBytes(dir.File(L"saved.ini")).find("\r\nClock=4\r\n"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "not-saved.ini"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "Kovaris.ini"));
 }
 
 }  // namespace

@@ -69,11 +69,12 @@ TEST(ColorTableTest, SaveWritesSortedLinesThatLoadBack) {
     EXPECT_FALSE(table.Find(L"普"));
 }
 
+// A colour list marked read-only stays as it is.
 TEST(ColorTableTest, FailedSaveKeepsTheOldFile) {
     TempDir dir;
     const std::string old = "a=1,2,3\r\n";
     WriteBytes(dir.File(L"color.ini"), old);
-    std::filesystem::create_directory(dir.path() / "color.ini.tmp");
+    std::filesystem::permissions(dir.path() / "color.ini", std::filesystem::perms::owner_read);
     ColorTable table;
     table.Set(L"b", 4);
     EXPECT_FALSE(table.Save(dir.File(L"color.ini")));

@@ -17,7 +17,6 @@ namespace {
 AppSettings SettingsOn(const TempDir& dir) {
     AppSettings settings;
     settings.filePath = dir.File(L"Kovaris.ini");
-    settings.saveOnDestruction = false;
     settings.dataPath = dir.Root();
     return settings;
 }

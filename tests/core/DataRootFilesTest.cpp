@@ -32,7 +32,6 @@ TEST(DataRootFilesTest, CompanionFilesAreFoundWhateverTheCaseOfTheirNames) {
         WriteSJisFile(dir.File(c.display), L"Lines=9\n");
 
         AppSettings settings;
-        settings.saveOnDestruction = false;
         settings.dataPath = dir.Root();
         DataStore store(settings);
         store.LoadTables();

@@ -15,7 +15,6 @@ namespace {
 class DataStoreTest : public ::testing::Test {
 protected:
     DataStoreTest() {
-        settings.saveOnDestruction = false;
         settings.filePath = dir.File(L"Kovaris.ini");
         settings.dataPath = dir.Root();
         settings.dayChgHour = 3;

@@ -71,10 +71,7 @@ std::vector<std::wstring> DemoFiles(const std::wstring& extension) {
 
 class DemoDataTest : public ::testing::Test {
 protected:
-    DemoDataTest() {
-        settings.saveOnDestruction = false;
-        settings.dataPath = DemoRoot();
-    }
+    DemoDataTest() { settings.dataPath = DemoRoot(); }
 
     // What the timetable file says, read line by line in the order the blocks come.
     Timetable Expected(const std::wstring& path) {

@@ -38,7 +38,6 @@ DaySection Section(std::uint8_t mask, std::vector<Departure> departures,
 class DepartureLookupTest : public ::testing::Test {
 protected:
     DepartureLookupTest() {
-        settings.saveOnDestruction = false;
         settings.dayChgHour = 2;
         table.legend[L'a'] = {L'a', L"Rapid Central", L"Rapid"};
         table.legend[L'b'] = {L'b', L"Local", L"Local"};

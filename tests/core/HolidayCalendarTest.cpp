@@ -99,7 +99,7 @@ TEST(HolidayCalendarTest, SectionReadFromAnOpenFile) {
     ASSERT_TRUE(file.ReadString(header));
     HolidayCalendar calendar;
     calendar.Set(101, L"from Holiday.dat");
-    ReadHolidaySection(file, calendar);
+    ReadHolidaySection(file.Lines(), calendar);
     EXPECT_EQ(calendar.Entries(), (Entries{{101, L"元日"}, {1231, L"大晦日"}}));
 }
 

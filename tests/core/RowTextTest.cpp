@@ -59,7 +59,6 @@ TEST(RowTextTest, CountdownInBothSetsOfFormats) {
 
 TEST(RowTextTest, RowTextsOfDeparturesAndSpareRows) {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     settings.countDown = 3;
     struct Case {
         RowInfo row;

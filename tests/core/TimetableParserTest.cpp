@@ -20,10 +20,7 @@ namespace {
 // A timetable over settings that never write a file, with files written into a temp folder.
 class TimetableParserTest : public ::testing::Test {
 protected:
-    TimetableParserTest() {
-        settings_.saveOnDestruction = false;
-        settings_.filePath = dir_.File(L"Kovaris.ini");
-    }
+    TimetableParserTest() { settings_.filePath = dir_.File(L"Kovaris.ini"); }
 
     // Loads `text` written as Shift-JIS ("\n" becomes CR LF).
     Timetable& LoadText(std::wstring_view text, int dayChgHour = 2) {

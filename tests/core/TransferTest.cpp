@@ -19,8 +19,6 @@ namespace {
 
 class TransferTest : public ::testing::Test {
 protected:
-    TransferTest() { settings.saveOnDestruction = false; }
-
     ArrivalStation& Station(std::wstring name, std::wstring target, std::vector<TravelTime> times,
                             int transferMinutes = 0) {
         timetable.arrivals.push_back(

@@ -10,7 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteFuzzFile("KovarisHstWin.ini", data, size);
     WriteFuzzFile("KovarisTd.ini", data, size);
     AppSettings settings;
-    settings.saveOnDestruction = false;
     settings.dataPath = FuzzRoot();
     if (!settings.LoadHistory() || !settings.LoadTdSettings()) {
         __builtin_trap();

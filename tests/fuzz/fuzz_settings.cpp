@@ -10,7 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::wstring path = WriteFuzzFile("Kovaris.ini", data, size);
     AppSettings settings;
     settings.filePath = path;
-    settings.saveOnDestruction = false;
     settings.Load(nullptr);
     if (!settings.dataPath.empty() && settings.dataPath.back() != L'/' &&
         settings.dataPath.back() != L'\\') {
@@ -22,7 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     AppSettings reloaded;
     reloaded.filePath = settings.filePath;
-    reloaded.saveOnDestruction = false;
     reloaded.Load(nullptr);
     reloaded.filePath = FuzzRoot() + L"saved2.ini";
     if (!reloaded.Save() || ReadFuzzFile(settings.filePath) != ReadFuzzFile(reloaded.filePath)) {

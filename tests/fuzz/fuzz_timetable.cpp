@@ -33,7 +33,6 @@ void CheckSections(const Timetable& timetable) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static AppSettings settings = [] {
         AppSettings s;
-        s.saveOnDestruction = false;
         s.filePath = L"/nonexistent/Kovaris.ini";
         return s;
     }();

@@ -27,7 +27,6 @@ inline QApplication& OffscreenApp() {
 // Settings with their defaults that never write a file.
 inline AppSettings TestSettings() {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     return settings;
 }
 

@@ -40,7 +40,6 @@ bool Save(QWidget& widget, const QString& folder, const QString& name) {
 
 AppSettings BaseSettings() {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     settings.progress = 2;
     settings.scrollMode = 1;
     return settings;
@@ -124,7 +123,6 @@ bool RenderClock(const QString& folder, const QString& name,
                  const std::function<void(AppSettings&)>& adjust, std::wstring rightCaption,
                  int paints) {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     adjust(settings);
     ManualClock clock(At(9, 5, 3));
     CCstClock widget(settings, clock);

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "catalogue/RouteConfig.h"
+#include "files/NativePath.h"
 #include "files/PathLookup.h"
 #include "settings/AppSettings.h"
 #include "text/WideText.h"
@@ -54,9 +55,9 @@ int DataStore::ScanDirectory(std::wstring_view dir) {
     // Entries with their upper-case names, computed once for the test and the sort.
     std::vector<std::pair<std::wstring, CatalogueEntry>> found;
     std::error_code ec;
-    fs::directory_iterator it(fs::path(wtext::WideToUtf8(dir)), ec);
+    fs::directory_iterator it(fs::path(NativePath(dir)), ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::wstring name = wtext::Utf8ToWide(it->path().filename().native());
+        std::wstring name = DecodeFileName(it->path().filename().native());
         if (name.starts_with(L'.')) {
             continue;  // hidden, and "." / ".."
         }
@@ -89,7 +90,7 @@ std::wstring DataStore::LevelDirectory(std::wstring_view path) const {
         return std::wstring(path);
     }
     std::error_code ec;
-    const fs::file_status status = fs::status(fs::path(wtext::WideToUtf8(path)), ec);
+    const fs::file_status status = fs::status(fs::path(NativePath(path)), ec);
     if (ec || !fs::exists(status)) {
         return L"";
     }

@@ -69,21 +69,28 @@ int ParseRouteConfig(std::wstring_view path, std::vector<CatalogueEntry>& entrie
     if (!file.Open(path, CSJisFile::Mode::Read)) {
         return -1;
     }
+    const bool holidaySection = ParseRouteConfigLines(file.Lines(), entries, holidays);
+    // A read error before the holiday section may have cut the entry lines short.
+    if (!holidaySection && !file.Good()) {
+        return -1;
+    }
+    return static_cast<int>(entries.size());
+}
+
+bool ParseRouteConfigLines(SJisLines& lines, std::vector<CatalogueEntry>& entries,
+                           HolidayCalendar& holidays) {
     entries.clear();
     std::wstring line;
-    while (file.ReadString(line)) {
+    while (lines.ReadString(line)) {
         const std::wstring_view trimmed = wtext::Trim(line);
         if (trimmed.empty() || trimmed.front() == L';') {
             continue;
         }
         if (IsRouteConfigHolidayHeader(trimmed)) {
-            ReadHolidaySection(file, holidays);
-            return static_cast<int>(entries.size());
+            ReadHolidaySection(lines, holidays);
+            return true;
         }
         entries.push_back(ParseRouteConfigLine(trimmed));
     }
-    if (!file.Good()) {
-        return -1;
-    }
-    return static_cast<int>(entries.size());
+    return false;
 }

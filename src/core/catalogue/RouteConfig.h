@@ -6,6 +6,7 @@
 #include "catalogue/CatalogueEntry.h"
 
 class HolidayCalendar;
+class SJisLines;
 
 // Reads a route configuration file: the entries of one catalogue level, in file order, and an
 // optional "[HOL]" section that goes to the holiday calendar. `entries` is emptied and refilled
@@ -13,6 +14,11 @@ class HolidayCalendar;
 // read error occurs before the holiday section.
 int ParseRouteConfig(std::wstring_view path, std::vector<CatalogueEntry>& entries,
                      HolidayCalendar& holidays);
+
+// The same from lines in memory; `entries` is emptied first. True when the holiday section was
+// reached.
+bool ParseRouteConfigLines(SJisLines& lines, std::vector<CatalogueEntry>& entries,
+                           HolidayCalendar& holidays);
 
 // One entry line, already known to be neither empty, a comment nor the holiday header.
 CatalogueEntry ParseRouteConfigLine(std::wstring_view line);

@@ -1,10 +1,16 @@
 #pragma once
 
-#include <functional>
 #include <string_view>
 
-class CSJisFile;
+class SaveSteps;
 
-// Writes a file through `writer` into a temporary file beside `path` and renames it over `path`
-// only when every step succeeded, so a failed save never leaves a truncated file behind.
-bool SaveAtomically(std::wstring_view path, const std::function<bool(CSJisFile&)>& writer);
+// Replaces the file at `path` by `bytes` so that, whatever happens, the file holds either its
+// old content or the new one in full, also after a power loss: the bytes go to a new file of a
+// unique name in the same folder, are synced to the device, take the old file's permission bits
+// and are renamed over it; then the folder is synced. A symbolic link is saved through: its
+// target gets the content and the link stays. A file without write permission is not replaced
+// (false). A writable file in a folder that takes no new file is written in place instead.
+bool SaveAtomically(std::wstring_view path, std::string_view bytes);
+
+// The same through `steps`, which tests use to make one step fail.
+bool SaveAtomically(std::wstring_view path, std::string_view bytes, SaveSteps& steps);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/NativePath.h"
 #include "text/WideText.h"
 
 namespace fs = std::filesystem;
@@ -11,7 +12,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path ToFsPath(std::wstring_view path) {
-    return fs::path(wtext::WideToUtf8(path));
+    return fs::path(NativePath(path));
 }
 
 // The entry of `dir` whose name equals `name` without regard to case, or empty.
@@ -21,7 +22,7 @@ std::wstring FindNameIgnoringCase(const std::wstring& dir, std::wstring_view nam
     fs::directory_iterator it(ToFsPath(dir.empty() ? L"." : dir), ec);
     std::wstring found;
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const std::wstring candidate = wtext::Utf8ToWide(it->path().filename().string());
+        const std::wstring candidate = DecodeFileName(it->path().filename().native());
         // Several names may differ only in case; take the first in name order so the choice
         // does not depend on the directory's internal order.
         if (wtext::ToUpper(candidate) == wanted && (found.empty() || candidate < found)) {

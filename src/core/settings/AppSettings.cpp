@@ -10,9 +10,11 @@
 #include "files/AtomicSave.h"
 #include "files/CSJisFile.h"
 #include "files/PathLookup.h"
+#include "files/SJisLines.h"
 #include "settings/KeyValueLine.h"
 #include "settings/ShortcutTable.h"
 #include "text/Messenger.h"
+#include "text/SJisCodec.h"
 #include "text/WideText.h"
 
 namespace {
@@ -111,19 +113,16 @@ const std::vector<SettingKey>& TdKeys() {
     return keys;
 }
 
-bool IsSeparator(wchar_t c) {
-    return c == L'/' || c == L'\\';
-}
-
 // Blanks around the path are a typing slip; the rest of the program appends file names, so the
-// path has to end in a separator. A "\" from data prepared on Windows counts as one. An empty
-// value is what the writer leaves when no path is known, so it stays empty.
+// path has to end in a separator. A settings file moved from Windows writes "\", which is a
+// separator here as in every other file. An empty value is what the writer leaves when no path
+// is known, so it stays empty.
 std::wstring NormaliseDataPath(std::wstring_view value) {
     if (value.empty()) {
         return {};
     }
-    std::wstring path(wtext::TrimLeft(wtext::TrimRight(value)));
-    if (path.empty() || !IsSeparator(path.back())) {
+    std::wstring path = ToNativeSeparators(wtext::TrimLeft(wtext::TrimRight(value)));
+    if (path.empty() || path.back() != L'/') {
         path.push_back(L'/');
     }
     return path;
@@ -172,26 +171,33 @@ std::wstring FormatValue(const AppSettings& settings, const SettingKey& key) {
         key.field);
 }
 
-// Reads key=value lines into the fields of `keys`; false when the file cannot be opened.
+// Reads key=value lines into the fields of `keys`.
+void ReadKeyLines(SJisLines& lines, const std::vector<SettingKey>& keys, AppSettings& settings) {
+    std::wstring line;
+    while (lines.ReadString(line)) {
+        const std::optional<KeyValueLine> pair = SplitKeyValueLine(line, kMaxDataPathLength);
+        if (!pair) {
+            continue;
+        }
+        for (const SettingKey& key : keys) {
+            if (key.name == pair->key) {
+                const std::size_t limit =
+                    key.kind == Kind::DataPath ? kMaxDataPathLength : kMaxSettingValueLength;
+                Assign(settings, key, pair->value.substr(0, limit));
+                break;
+            }
+        }
+    }
+}
+
+// Reads a key file into the fields of `keys`; false when the file cannot be opened.
 bool ReadKeyFile(const std::wstring& path, const std::vector<SettingKey>& keys,
                  AppSettings& settings) {
     CSJisFile file;
     if (!file.Open(path, CSJisFile::Mode::Read)) {
         return false;
     }
-    std::wstring line;
-    while (file.ReadString(line)) {
-        const std::optional<KeyValueLine> pair = SplitKeyValueLine(line);
-        if (!pair) {
-            continue;
-        }
-        for (const SettingKey& key : keys) {
-            if (key.name == pair->key) {
-                Assign(settings, key, pair->value);
-                break;
-            }
-        }
-    }
+    ReadKeyLines(file.Lines(), keys, settings);
     return true;
 }
 
@@ -218,12 +224,6 @@ HistoryEntry ParseHistoryLine(std::wstring_view line) {
 
 }  // namespace
 
-AppSettings::~AppSettings() {
-    if (saveOnDestruction) {
-        static_cast<void>(Save());
-    }
-}
-
 bool AppSettings::Load(Messenger* messenger) {
     // A missing file keeps every field as it is; the warning below still applies.
     ReadKeyFile(filePath, SettingsKeys(), *this);
@@ -236,16 +236,33 @@ bool AppSettings::Load(Messenger* messenger) {
     return true;
 }
 
-bool AppSettings::Save() const {
-    std::wstring text;
+void AppSettings::Read(SJisLines& source) {
+    ReadKeyLines(source, SettingsKeys(), *this);
+}
+
+std::optional<std::string> AppSettings::FileBytes(std::wstring* failedKey) const {
+    std::string bytes;
     for (const SettingKey& key : SettingsKeys()) {
-        text += key.name;
-        text += L'=';
-        text += FormatValue(*this, key);
-        text += L"\r\n";
+        // A character written as "?" would be read back as a different path or font, and the
+        // next start would not find the data folder: refuse the whole save instead.
+        const std::optional<std::string> value = ToSJisStrict(FormatValue(*this, key));
+        if (!value) {
+            if (failedKey != nullptr) {
+                *failedKey = key.name;
+            }
+            return std::nullopt;
+        }
+        bytes += ToSJis(key.name);
+        bytes += '=';
+        bytes += *value;
+        bytes += "\r\n";
     }
-    return SaveAtomically(filePath,
-                          [&text](CSJisFile& file) { return WriteSJisString(text, file); });
+    return bytes;
+}
+
+bool AppSettings::Save(std::wstring* failedKey) const {
+    const std::optional<std::string> bytes = FileBytes(failedKey);
+    return bytes && SaveAtomically(filePath, *bytes);
 }
 
 bool AppSettings::LoadHistory() {
@@ -255,20 +272,30 @@ bool AppSettings::LoadHistory() {
     if (!file.Open(DataRootFile(dataPath, L"KovarisHstWin.ini"), CSJisFile::Mode::Read)) {
         return false;
     }
+    ReadHistory(file.Lines());
+    return true;
+}
+
+void AppSettings::ReadHistory(SJisLines& source) {
+    lastTimetable.clear();
+    history.clear();
     std::wstring line;
-    if (!file.ReadString(line)) {
-        return true;
+    if (!source.ReadString(line)) {
+        return;
     }
     lastTimetable = line;
-    while (file.ReadString(line)) {
+    while (source.ReadString(line)) {
         history.push_back(ParseHistoryLine(line));
     }
-    return true;
 }
 
 bool AppSettings::LoadTdSettings() {
     ReadKeyFile(DataRootFile(dataPath, L"KovarisTd.ini"), TdKeys(), *this);
     return true;
+}
+
+void AppSettings::ReadTdSettings(SJisLines& source) {
+    ReadKeyLines(source, TdKeys(), *this);
 }
 
 std::optional<ShortcutAction> FindShortcutAction(const std::array<int, kShortcutCount>& keys,

@@ -3,11 +3,13 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/ColorTable.h"
 
 class Messenger;
+class SJisLines;
 
 // The ten actions a single key can be bound to, in the order of the settings file.
 enum class ShortcutAction {
@@ -37,29 +39,33 @@ struct HistoryEntry {
 };
 
 // Every option of the program, stored as "Kovaris.ini" (key=value lines, Shift-JIS, CR LF).
-// Other code reads and changes the fields directly.
+// Other code reads and changes the fields directly. A plain value: copies and the end of its
+// life never touch the file; the program saves at its end itself.
 class AppSettings {
 public:
-    AppSettings() = default;
-    ~AppSettings();  // writes the file once more, as an orderly end of the program does
-    AppSettings(const AppSettings&) = default;
-    AppSettings& operator=(const AppSettings&) = default;
-
     // Reads the settings file; true when a data path is known afterwards. Without one the
     // warning goes to `messenger` (when given).
     bool Load(Messenger* messenger);
     // Writes the 41 keys in their fixed order, replacing the file only when all was written.
-    bool Save() const;
+    // A value Shift-JIS cannot hold fails the save with nothing written (the old file stays),
+    // and its key goes to `failedKey` when given.
+    bool Save(std::wstring* failedKey = nullptr) const;
+
+    // The key lines of a settings file, from memory; keys not named keep their values.
+    void Read(SJisLines& source);
+    // The bytes Save writes, or nothing (with `failedKey` set) as Save fails.
+    std::optional<std::string> FileBytes(std::wstring* failedKey = nullptr) const;
 
     // Companion files in the data root, read only.
     bool LoadHistory();
     bool LoadTdSettings();
+    // The same from memory.
+    void ReadHistory(SJisLines& source);
+    void ReadTdSettings(SJisLines& source);
 
     // Where Load and Save look: "./Kovaris.ini" unless a caller (tests, the terminal tool)
     // names another file.
     std::wstring filePath = L"./Kovaris.ini";
-    // Whether the destructor saves; the terminal tool and tests read without writing back.
-    bool saveOnDestruction = true;
 
     // The values of the settings file, in file order.
     std::wstring dataPath;  // ends in "/" after Load, unless empty

@@ -7,6 +7,8 @@
 
 #include "files/AtomicSave.h"
 #include "files/CSJisFile.h"
+#include "files/SJisLines.h"
+#include "text/SJisCodec.h"
 #include "text/WideText.h"
 
 namespace {
@@ -53,27 +55,35 @@ bool ParseColourLine(std::wstring_view line, std::wstring& name, ColorRef& colou
 void ColorTable::Load(std::wstring_view path) {
     entries_.clear();
     CSJisFile file;
-    if (!file.Open(path, CSJisFile::Mode::Read)) {
-        return;
+    if (file.Open(path, CSJisFile::Mode::Read)) {
+        Read(file.Lines());
     }
+}
+
+void ColorTable::Read(SJisLines& lines) {
+    entries_.clear();
     std::wstring line;
     std::wstring name;
     ColorRef colour = 0;
-    while (file.ReadString(line)) {
+    while (lines.ReadString(line)) {
         if (ParseColourLine(line, name, colour)) {
             entries_[name] = colour;
         }
     }
 }
 
-bool ColorTable::Save(std::wstring_view path) const {
+std::string ColorTable::FileBytes() const {
     std::wstring text;
     for (const auto& [name, colour] : entries_) {
         text += name + L"=" + std::to_wstring(colour & 0xFFu) + L"," +
                 std::to_wstring((colour >> 8) & 0xFFu) + L"," +
                 std::to_wstring((colour >> 16) & 0xFFu) + L"\r\n";
     }
-    return SaveAtomically(path, [&text](CSJisFile& file) { return WriteSJisString(text, file); });
+    return ToSJis(text);
+}
+
+bool ColorTable::Save(std::wstring_view path) const {
+    return SaveAtomically(path, FileBytes());
 }
 
 std::optional<ColorRef> ColorTable::Find(std::wstring_view name) const {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+class SJisLines;
+
 // Colours are kept as the data files store them: 0x00BBGGRR, red in the low byte.
 using ColorRef = std::uint32_t;
 
@@ -15,8 +17,13 @@ class ColorTable {
 public:
     // Replaces the table by the file's content; a missing file leaves the table empty.
     void Load(std::wstring_view path);
+    // The same from lines in memory.
+    void Read(SJisLines& lines);
     // Writes the whole table through a temporary file; false when any step failed.
     bool Save(std::wstring_view path) const;
+    // What Save writes. A name Shift-JIS cannot hold (only a name read from malformed bytes
+    // can be one) is written with "?" in its place, so one odd mark never costs all colours.
+    std::string FileBytes() const;
 
     std::optional<ColorRef> Find(std::wstring_view name) const;
     void Set(const std::wstring& name, ColorRef colour) { entries_[name] = colour; }

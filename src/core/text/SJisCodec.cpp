@@ -107,3 +107,33 @@ std::string ToSJis(std::wstring_view text) {
     out.resize(out.size() - outLeft);
     return out;
 }
+
+std::optional<std::wstring> ToWideStrict(std::string_view bytes) {
+    thread_local IconvHandle handle("WCHAR_T", "CP932");
+    iconv_t cd = handle.Reset();
+    std::wstring out(bytes.size(), L'\0');
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* outPtr = reinterpret_cast<char*>(out.data());
+    std::size_t outLeft = out.size() * sizeof(wchar_t);
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+        return std::nullopt;
+    }
+    out.resize(out.size() - outLeft / sizeof(wchar_t));
+    return out;
+}
+
+std::optional<std::string> ToSJisStrict(std::wstring_view text) {
+    thread_local IconvHandle handle("CP932", "WCHAR_T");
+    iconv_t cd = handle.Reset();
+    std::string out(text.size() * 2, '\0');
+    char* in = reinterpret_cast<char*>(const_cast<wchar_t*>(text.data()));
+    std::size_t inLeft = text.size() * sizeof(wchar_t);
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+        return std::nullopt;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}

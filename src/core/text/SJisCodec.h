@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,3 +15,7 @@ void ToWide(std::wstring& out, std::string_view bytes);
 
 // Converts wide text to CP932 bytes; characters CP932 cannot hold become "?".
 std::string ToSJis(std::wstring_view text);
+
+// Strict forms: nothing when a byte sequence is not CP932, or a character has no CP932 form.
+std::optional<std::wstring> ToWideStrict(std::string_view bytes);
+std::optional<std::string> ToSJisStrict(std::wstring_view text);

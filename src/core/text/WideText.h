@@ -34,6 +34,10 @@ int LeadingInt(std::wstring_view s);
 // A "%02d"-style number: at least `width` digits, zero-padded, with a leading minus when negative.
 std::wstring ZeroPad(int value, int width);
 
+// True when `bytes` are well-formed UTF-8 (no overlong forms, surrogates or values beyond
+// U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
+
 // UTF-8 is the encoding of file names on this platform and of the terminal tool's output.
 std::wstring Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::wstring_view wide);

@@ -63,21 +63,24 @@ const std::wstring* HolidayCalendar::FindHoliday(int month, int day) const {
 
 void LoadHolidays(std::wstring_view dataRoot, HolidayCalendar& calendar) {
     CSJisFile file;
-    if (!file.Open(DataRootFile(dataRoot, L"Holiday.dat"), CSJisFile::Mode::Read)) {
-        return;
+    if (file.Open(DataRootFile(dataRoot, L"Holiday.dat"), CSJisFile::Mode::Read)) {
+        ReadHolidayList(file.Lines(), calendar);
     }
+}
+
+void ReadHolidayList(SJisLines& lines, HolidayCalendar& calendar) {
     std::wstring line;
-    while (file.ReadString(line)) {
+    while (lines.ReadString(line)) {
         if (wtext::Trim(line) == L"[HOL]") {
-            ReadHolidaySection(file, calendar);
+            ReadHolidaySection(lines, calendar);
             return;
         }
     }
 }
 
-void ReadHolidaySection(CSJisFile& file, HolidayCalendar& calendar) {
+void ReadHolidaySection(SJisLines& lines, HolidayCalendar& calendar) {
     std::wstring line;
-    while (file.ReadString(line)) {
+    while (lines.ReadString(line)) {
         // The comment mark counts only as the very first character.
         if (line.empty() || line.front() == L';') {
             continue;

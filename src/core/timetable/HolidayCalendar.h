@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-class CSJisFile;
+class SJisLines;
 
 // Public holidays by month and day, without a year: key month * 100 + day, value the name.
 // Filled from "Holiday.dat" in the data root and from the "[HOL]" section of route
@@ -23,5 +23,8 @@ private:
 // Reads "Holiday.dat" of the data root (which ends in a separator); silent when it is missing.
 void LoadHolidays(std::wstring_view dataRoot, HolidayCalendar& calendar);
 
-// Reads every remaining line of `file`, positioned after a "[HOL]" line, as a holiday line.
-void ReadHolidaySection(CSJisFile& file, HolidayCalendar& calendar);
+// The holiday list's lines: those after the "[HOL]" line are holiday lines.
+void ReadHolidayList(SJisLines& lines, HolidayCalendar& calendar);
+
+// Reads every remaining line, the one after a "[HOL]" line first, as a holiday line.
+void ReadHolidaySection(SJisLines& lines, HolidayCalendar& calendar);

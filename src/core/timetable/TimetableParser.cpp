@@ -8,6 +8,8 @@
 #include <memory>
 #include <utility>
 
+#include "files/RegularFile.h"
+#include "files/SJisLines.h"
 #include "settings/AppSettings.h"
 #include "text/SJisCodec.h"
 #include "text/WideText.h"
@@ -88,66 +90,6 @@ int IntOrZero(std::wstring_view s) {
     std::size_t pos = 0;
     return wtext::ScanInt(s, pos).value_or(0);
 }
-
-// Splits bytes into converted lines exactly as CSJisFile splits a file: CR LF, LF CR, a lone CR
-// or LF end a line, 0xFF ends a line and is dropped, a NUL cuts the converted line.
-class ByteLines {
-public:
-    explicit ByteLines(std::string_view bytes) : bytes_(bytes) {}
-
-    bool Next(std::wstring& line) {
-        if (pos_ >= bytes_.size()) {
-            return false;
-        }
-        const std::size_t end = LineEnd();
-        Convert(bytes_.substr(pos_, end - pos_), line);
-        pos_ = end;
-        if (pos_ < bytes_.size()) {
-            const char ending = bytes_[pos_++];
-            const char partner = ending == '\n' ? '\r' : ending == '\r' ? '\n' : '\0';
-            if (partner != '\0' && pos_ < bytes_.size() && bytes_[pos_] == partner) {
-                ++pos_;
-            }
-        }
-        return true;
-    }
-
-private:
-    // The nearest of the three line-end bytes. Each one's next position is remembered until the
-    // reading passes it, so the whole file is searched once per kind with memchr.
-    std::size_t LineEnd() {
-        static constexpr char kEnds[] = {'\n', '\r', '\xFF'};
-        std::size_t end = bytes_.size();
-        for (std::size_t k = 0; k < 3; ++k) {
-            if (nextEnd_[k] == kUnknown || nextEnd_[k] < pos_) {
-                const std::size_t found = bytes_.find(kEnds[k], pos_);
-                nextEnd_[k] = found == std::string_view::npos ? bytes_.size() : found;
-            }
-            end = std::min(end, nextEnd_[k]);
-        }
-        return end;
-    }
-
-    // ASCII lines, the bulk of a timetable, are widened in place without a new allocation.
-    static void Convert(std::string_view bytes, std::wstring& line) {
-        unsigned char seen = 0;
-        for (char c : bytes) {
-            seen = static_cast<unsigned char>(seen | static_cast<unsigned char>(c));
-        }
-        if (seen >= 0x80) {
-            line = ToWide(bytes);
-            return;
-        }
-        bytes = bytes.substr(0, bytes.find('\0'));
-        line.assign(bytes.begin(), bytes.end());
-    }
-
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-    // Unsearched yet: below any position.
-    static constexpr std::size_t kUnknown = std::string_view::npos;
-    std::size_t nextEnd_[3] = {kUnknown, kUnknown, kUnknown};
-};
 
 struct Content {
     std::wstring title = L"NoTitle";
@@ -413,40 +355,11 @@ void ContentReader::CloseSection() {
     section_ = DaySection{};
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// The whole file in memory; false when it cannot be opened or a read fails.
-bool ReadWholeFile(std::wstring_view path, std::string& bytes) {
-    const std::string name = wtext::WideToUtf8(path);
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-    if (!file) {
-        return false;
-    }
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(name, ec);
-    if (!ec) {
-        bytes.reserve(static_cast<std::size_t>(size));
-    }
-    constexpr std::size_t kChunk = 1 << 16;
-    for (;;) {
-        const std::size_t used = bytes.size();
-        bytes.resize(used + kChunk);
-        const std::size_t n = std::fread(bytes.data() + used, 1, kChunk, file.get());
-        bytes.resize(used + n);
-        if (n < kChunk) {
-            break;
-        }
-    }
-    return std::ferror(file.get()) == 0;
-}
-
 }  // namespace
 
 bool TimetableParser::Load(std::wstring_view path, Timetable& timetable) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (ReadRegularFile(path, bytes) != FileRead::Ok) {
         return false;
     }
     Parse(bytes, timetable);
@@ -457,9 +370,9 @@ bool TimetableParser::Load(std::wstring_view path, Timetable& timetable) {
 
 void TimetableParser::Parse(std::string_view bytes, Timetable& timetable) const {
     ContentReader reader(settings_.dayChgHour);
-    ByteLines lines(bytes);
+    SJisLines lines(bytes);
     std::wstring line;
-    while (lines.Next(line)) {
+    while (lines.ReadString(line)) {
         reader.Examine(wtext::Trim(line));
     }
     Content content = reader.Finish();

@@ -1,0 +1,127 @@
+#include "files/AtomicSave.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+#include "files/SaveSteps.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Step { None, Create, Write, Flush, Sync, Rename };
+
+// The system's steps, one of which fails as a full disk or a lost device would.
+class FailingSteps : public SaveSteps {
+public:
+    FailingSteps(Step failing, int error) : failing_(failing), error_(error) {}
+
+    std::FILE* Create(const std::string& path) override {
+        return Fails(Step::Create) ? nullptr : SaveSteps::Create(path);
+    }
+    bool Write(std::FILE* file, std::string_view bytes) override {
+        // Half the bytes reach the file before the failure, as a disk filling up leaves them.
+        if (Fails(Step::Write)) {
+            return !SaveSteps::Write(file, bytes.substr(0, bytes.size() / 2));
+        }
+        return SaveSteps::Write(file, bytes);
+    }
+    bool Flush(std::FILE* file) override { return !Fails(Step::Flush) && SaveSteps::Flush(file); }
+    bool Sync(std::FILE* file) override { return !Fails(Step::Sync) && SaveSteps::Sync(file); }
+    bool Rename(const std::string& from, const std::string& to) override {
+        return !Fails(Step::Rename) && SaveSteps::Rename(from, to);
+    }
+
+private:
+    bool Fails(Step step) const {
+        if (step != failing_) {
+            return false;
+        }
+        errno = error_;
+        return true;
+    }
+
+    Step failing_;
+    int error_;
+};
+
+std::vector<std::string> Names(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+constexpr std::string_view kOld = "DataPath=/old/\r\nClock=7\r\n";
+constexpr std::string_view kNew = "DataPath=/new/\r\nClock=1\r\nCountDown=3\r\n";
+
+TEST(AtomicSaveTest, AFailedStepKeepsTheOldFileByteForByte) {
+    for (Step step : {Step::Create, Step::Write, Step::Flush, Step::Sync, Step::Rename}) {
+        TempDir dir;
+        const std::wstring path = dir.File(L"Kovaris.ini");
+        WriteBytes(path, kOld);
+        FailingSteps steps(step, step == Step::Create ? ENOSPC : EIO);
+        EXPECT_FALSE(SaveAtomically(path, kNew, steps)) << static_cast<int>(step);
+        EXPECT_EQ(ReadBytes(path), kOld) << static_cast<int>(step);
+        EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"Kovaris.ini"})
+            << "no temporary file is left behind, step " << static_cast<int>(step);
+    }
+}
+
+TEST(AtomicSaveTest, ReplacesTheFileKeepingItsPermissionBits) {
+    TempDir dir;
+    const std::wstring path = dir.File(L"color.ini");
+    WriteBytes(path, kOld);
+    fs::permissions(dir.path() / "color.ini",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // What a fixed temporary name met: something already in its place.
+    fs::create_directory(dir.path() / "color.ini.tmp");
+    ASSERT_TRUE(SaveAtomically(path, kNew));
+    EXPECT_EQ(ReadBytes(path), kNew);
+    EXPECT_EQ(fs::status(dir.path() / "color.ini").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(SaveAtomically(dir.File(L"new.ini"), kNew)) << "a file that did not exist";
+    EXPECT_EQ(ReadBytes(dir.File(L"new.ini")), kNew);
+}
+
+// A settings file kept elsewhere and linked in must go on being updated.
+TEST(AtomicSaveTest, SavesThroughASymbolicLink) {
+    TempDir dir;
+    fs::create_directory(dir.path() / "elsewhere");
+    WriteBytes(dir.File(L"elsewhere/Kovaris.ini"), kOld);
+    fs::create_symlink("elsewhere/Kovaris.ini", dir.path() / "Kovaris.ini");
+    ASSERT_TRUE(SaveAtomically(dir.File(L"Kovaris.ini"), kNew));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "Kovaris.ini"));
+    EXPECT_EQ(ReadBytes(dir.File(L"elsewhere/Kovaris.ini")), kNew);
+}
+
+TEST(AtomicSaveTest, AReadOnlyFileIsNotReplaced) {
+    TempDir dir;
+    const std::wstring path = dir.File(L"Kovaris.ini");
+    WriteBytes(path, kOld);
+    fs::permissions(dir.path() / "Kovaris.ini",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(SaveAtomically(path, kNew));
+    EXPECT_EQ(ReadBytes(path), kOld);
+}
+
+// A folder that takes no new file (permission denied) still lets its writable file be written.
+TEST(AtomicSaveTest, AClosedFolderGetsItsFileWrittenInPlace) {
+    TempDir dir;
+    const std::wstring path = dir.File(L"Kovaris.ini");
+    WriteBytes(path, kOld);
+    FailingSteps closedFolder(Step::Create, EACCES);
+    ASSERT_TRUE(SaveAtomically(path, kNew, closedFolder));
+    EXPECT_EQ(ReadBytes(path), kNew);
+    FailingSteps noFile(Step::Create, EACCES);
+    EXPECT_FALSE(SaveAtomically(dir.File(L"absent.ini"), kNew, noFile));
+}
+
+}  // namespace
