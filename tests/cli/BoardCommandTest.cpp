@@ -9,6 +9,7 @@
 #include "CliRun.h"
 #include "ExampleTimetable.h"
 #include "Kovaris.h"
+#include "NumericSettingKeys.h"
 #include "TestFiles.h"
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
@@ -169,6 +170,25 @@ TEST_F(BoardCommandTest, ErrorsNameWhatCouldNotBeRead) {
         EXPECT_EQ(r.status, c.status) << c.name;
         EXPECT_EQ(r.out, "") << c.name;
         EXPECT_NE(r.err.find(c.errPart), std::string::npos) << c.name << ": " << r.err;
+    }
+}
+
+// A hand-edited settings file may hold any 32-bit number; the board must show, whatever it is
+// (the sanitizer build turns any overflow into a failure here).
+TEST_F(BoardCommandTest, EveryNumericKeyAtTheIntLimits) {
+    for (const char* key : kNumericSettingKeys) {
+        for (const char* limit : kIntLimits) {
+            WriteSJisFile(dir.File(L"limits.ini"), L"DataPath=" + dir.Root() + L"\n" +
+                                                       wtext::Utf8ToWide(key) + L"=" +
+                                                       wtext::Utf8ToWide(limit) + L"\n");
+            for (const char* at : {"2026-12-07 05:20:00", "2026-12-07 00:10:00"}) {
+                const CliRun r = Run({"--settings", Path("limits.ini"), "--table", "harbor.tbl",
+                                      "--at", at, "--arrivals", "--rows", "3"});
+                EXPECT_EQ(r.status, 0) << key << "=" << limit << " at " << at << ": " << r.err;
+                EXPECT_EQ(Lines(r.out).front().rfind("Harbor Line for Central", 0), 0u)
+                    << key << "=" << limit;
+            }
+        }
     }
 }
 

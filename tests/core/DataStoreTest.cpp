@@ -148,6 +148,13 @@ TEST_F(DataStoreTest, DefaultEntryByHalfDay) {
     DataStore store(settings);
     ASSERT_TRUE(store.EnterLevel(std::nullopt, false, At(11, 0)).ok());
     EXPECT_EQ(store.PickDefaultEntry(At(11, 0)), 1) << "a day change at noon leaves no morning";
+    // Any value a settings file holds counts as written: the largest leaves no morning either,
+    // the smallest makes every hour up to noon morning.
+    settings.dayChgHour = 2147483647;
+    EXPECT_EQ(store.PickDefaultEntry(At(9, 0)), 1);
+    settings.dayChgHour = -2147483647 - 1;
+    EXPECT_EQ(store.PickDefaultEntry(At(0, 30)), 0);
+    EXPECT_EQ(store.PickDefaultEntry(At(13, 0)), 1);
 }
 
 TEST_F(DataStoreTest, DownTwoLevelsAndUpTwice) {

@@ -63,12 +63,17 @@ TEST(ListRowLayoutTest, TickMarksEveryHalfMinute) {
     // Progress 10 gives 19 marks; a minute or less gives none.
     EXPECT_EQ(listrow::LayOutProgressBar(kRow, 10, 10).ticks.size(), 19u);
     EXPECT_TRUE(listrow::LayOutProgressBar(kRow, 10, 1).ticks.size() == 1u);
-    // Marks as dense as the row's pixels are still drawn; a hand-edited Progress asking for
-    // more (here over four thousand million) keeps its bar but gets none.
+    // Marks as dense as the row's pixels are all drawn; a hand-edited Progress asking for more
+    // gets as many as fit, every second or every n-th one, so one more minute never takes them
+    // all away.
     EXPECT_EQ(listrow::LayOutProgressBar(kRow, 10, 200).ticks.size(), 399u);
+    const auto twoApart = listrow::LayOutProgressBar(kRow, 10, 201);
+    ASSERT_EQ(twoApart.ticks.size(), 200u);
+    EXPECT_EQ(twoApart.ticks[0].bottom, 37) << "every second mark is a whole minute";
     const auto huge = listrow::LayOutProgressBar(kRow, 10, 2147483647);
     EXPECT_TRUE(huge.shown);
-    EXPECT_TRUE(huge.ticks.empty());
+    EXPECT_EQ(huge.ticks.size(), 399u);
+    EXPECT_GT(huge.ticks.front().x, huge.ticks.back().x);
 }
 
 TEST(ListRowLayoutTest, PulseAndBarColour) {

@@ -78,7 +78,8 @@ std::wstring SingleLineDate(const std::wstring& date, bool dateAfterTime) {
 }
 
 int SecondsFontSize(int clockFontSize) {
-    return std::max(clockFontSize * 2 / 3, kMinSecondsFontSize);
+    return static_cast<int>(std::max(static_cast<long long>(clockFontSize) * 2 / 3,
+                                     static_cast<long long>(kMinSecondsFontSize)));
 }
 
 int UpperContentHeight(int dateHeight, int timeHeight, bool twoLines) {

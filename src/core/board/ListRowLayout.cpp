@@ -29,13 +29,11 @@ ProgressBar LayOutProgressBar(const RowBox& row, int seconds, int progressMinute
     bar.top = row.top + 1;
     bar.bottom = row.bottom - 1;
     const long long marks = period / kTickSeconds;
-    // A hand-edited Progress can ask for more marks than the row has pixels: they would only
-    // merge into a block, and laying them all out would stall or exhaust every refresh.
-    if (marks > width) {
-        return bar;
-    }
+    // A hand-edited Progress can ask for more marks than the row has pixels: only every
+    // stride-th is laid out then, so there are never more marks than pixels to lay out.
+    const long long stride = width > 0 ? std::max(1LL, (marks + width - 1) / width) : marks;
     const int height = row.bottom - row.top;
-    for (long long k = 1; k < marks; ++k) {
+    for (long long k = stride; k < marks; k += stride) {
         Tick tick;
         tick.x = static_cast<int>(row.right - k * width / marks);
         tick.top = row.top + 2;

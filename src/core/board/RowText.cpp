@@ -25,10 +25,11 @@ constexpr std::wstring_view kBlankLabel = L"　　　";
 }  // namespace
 
 CountdownFormat ChooseCountdownFormat(int seconds, int distance, int countDown) {
-    const int countDownSeconds = countDown * 60;
+    // Wide, so that any CountDown a settings file holds compares as written.
+    const long long countDownSeconds = static_cast<long long>(countDown) * 60;
     if (distance == 1) {
-        return -seconds < countDownSeconds ? CountdownFormat::LeftRecently
-                                           : CountdownFormat::LeftMinutes;
+        return -static_cast<long long>(seconds) < countDownSeconds ? CountdownFormat::LeftRecently
+                                                                   : CountdownFormat::LeftMinutes;
     }
     if (seconds < 0) {
         return CountdownFormat::Gone;

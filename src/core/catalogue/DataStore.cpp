@@ -135,7 +135,8 @@ int DataStore::LoadNode(std::wstring_view path, const CatalogueEntry* entered) {
 
 int DataStore::PickDefaultEntry(Moment now) const {
     const int t = now.Hour() * 100 + now.Minute();
-    const bool morning = settings_->dayChgHour * 100 <= t && t <= 1159;
+    // Wide, so that a DayChgHour of any size counts as written: 12 and above is never morning.
+    const bool morning = static_cast<long long>(settings_->dayChgHour) * 100 <= t && t <= 1159;
     int chosen = -1;
     bool halfDayTaken = false;
     for (std::size_t i = 0; i < entries_.size(); ++i) {

@@ -155,7 +155,7 @@ void Timetable::FillLabel(const DaySection& section, int index, std::wstring& la
 
 int Timetable::SecondsUntil(int departureTime) const {
     // Before the day-change hour both times belong to the night after the timetable day.
-    const int dayChgMinutes = settings_->dayChgHour * 60;
+    const long long dayChgMinutes = static_cast<long long>(settings_->dayChgHour) * 60;
     const MomentFields now = currentMoment.Fields();
     int nowMinutes = now.hour * 60 + now.minute;
     if (nowMinutes < dayChgMinutes) {
