@@ -2,13 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "TestFiles.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/LevelView.h"
+#include "files/PathLookup.h"
 #include "settings/AppSettings.h"
+#include "text/SJisCodec.h"
+#include "timetable/Timetable.h"
 
 namespace {
 
@@ -250,6 +258,55 @@ TEST_F(DataStoreTest, MissingRootGivesTheModesMessage) {
               L"ディレクトリ下にTBLファイルがありません\n" + dir.Root());
 }
 
+// A FIFO would block the program and /dev/zero exhaust its memory: both are a failed read at
+// once, for a level and for a timetable, as is a file far beyond any timetable's size.
+TEST_F(DataStoreTest, OnlyBoundedRegularFilesAreRead) {
+    namespace fs = std::filesystem;
+    settings.cfgRead = 1;
+    const fs::path config = dir.path() / "vekt.cfg";
+    const std::vector<std::pair<const char*, std::function<void()>>> kinds = {
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(config.c_str(), 0600), 0); }},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", config); }},
+        {"sparse file of 17 MiB",
+         [&] {
+             WriteBytes(dir.File(L"vekt.cfg"), "x.tbl\n");
+             fs::resize_file(config, 17u << 20);
+         }},
+        {"folder", [&] { fs::create_directory(config); }},
+    };
+    for (const auto& [name, make] : kinds) {
+        fs::remove(config);
+        make();
+        DataStore store(settings);
+        const LevelLoad level = store.EnterLevel(std::nullopt, false, At(9, 0));
+        EXPECT_FALSE(level.ok()) << name;
+        EXPECT_EQ(LevelLoadFailedMessage(true, level.path),
+                  L"環境ファイルの読み込みに失敗しました\n" + dir.File(L"vekt.cfg"))
+            << name;
+        Timetable table(settings, store.colours, store.holidays);
+        EXPECT_FALSE(table.LoadTimetable(dir.File(L"vekt.cfg"))) << name;
+    }
+}
+
+// Names unpacked from a Windows archive are Shift-JIS bytes: listed decoded, opened as they are.
+TEST_F(DataStoreTest, ShiftJisFileNamesAreListedAndOpened) {
+    namespace fs = std::filesystem;
+    const fs::path line = dir.path() / ToSJis(L"東西線");
+    fs::create_directory(line);
+    std::ofstream(line / ToSJis(L"中野駅.TBL")) << ";x\n[MON]\n7 15\n";
+    std::ofstream(line / ToSJis(L"大手町.TBL")) << ";x\n[MON]\n8 20\n";
+    DataStore store(settings);
+    ASSERT_TRUE(store.EnterLevel(std::nullopt, false, At(9, 0)).ok());
+    ASSERT_EQ(Targets(store), std::vector<std::wstring>{L"東西線"});
+    const LevelLoad level = store.EnterLevel(store.entries()[0], false, At(9, 0));
+    ASSERT_TRUE(level.ok());
+    EXPECT_EQ(Targets(store), (std::vector<std::wstring>{L"中野駅.TBL", L"大手町.TBL"}));
+    const CatalogueEntry& entry = store.entries()[1];
+    Timetable table(settings, store.colours, store.holidays);
+    ASSERT_TRUE(table.LoadTimetable(store.ResolvePath(entry.baseDir, entry.target)));
+    EXPECT_EQ(table.sections.at(0).departures.at(0).time, 8 * 60 + 20);
+}
+
 TEST_F(DataStoreTest, SeventyEntriesGiveSixtyThreeMenuItems) {
     settings.cfgRead = 1;
     std::wstring text;
@@ -285,6 +342,7 @@ TEST_F(DataStoreTest, LastTimetableOnlyOnTheFirstLevelLoad) {
         {1, L"/d/last.tbl", false, L"", 2},
         {0, L"/d/last.tbl", true, L"", 2},
         {1, L"", true, L"", 2},
+        {1, L"\\d\\last.tbl", true, L"/d/last.tbl", -1},
     };
     for (const Case& c : cases) {
         settings.dspLstTbl = c.dspLstTbl;
@@ -293,6 +351,10 @@ TEST_F(DataStoreTest, LastTimetableOnlyOnTheFirstLevelLoad) {
         EXPECT_EQ(opening.lastTimetable, c.expectedPath);
         EXPECT_EQ(opening.comboIndex, c.expectedCombo);
     }
+    // Found whatever the case of its names, as the history comes from a Windows program.
+    Touch(L"Line/Last.TBL");
+    settings.lastTimetable = dir.Root() + L"LINE\\last.tbl";
+    EXPECT_EQ(ChooseLevelOpening(settings, true, view).lastTimetable, dir.File(L"Line/Last.TBL"));
 }
 
 }  // namespace

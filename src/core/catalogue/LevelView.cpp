@@ -1,6 +1,7 @@
 #include "catalogue/LevelView.h"
 
 #include "catalogue/DataStore.h"
+#include "files/PathLookup.h"
 #include "settings/AppSettings.h"
 
 LevelView BuildLevelView(const DataStore& store, int defaultIndex) {
@@ -29,7 +30,8 @@ LevelOpening ChooseLevelOpening(const AppSettings& settings, bool firstLevelLoad
                                 const LevelView& view) {
     LevelOpening opening;
     if (firstLevelLoad && settings.dspLstTbl != 0 && !settings.lastTimetable.empty()) {
-        opening.lastTimetable = settings.lastTimetable;
+        // Written like every other path in the data files: "\\" separates, case may differ.
+        opening.lastTimetable = FindPathIgnoringCase(ToNativeSeparators(settings.lastTimetable));
     } else {
         opening.comboIndex = view.defaultComboIndex;
     }

@@ -44,7 +44,7 @@ LevelView BuildLevelView(const DataStore& store, int defaultIndex);
 // last (when DspLstTbl asks for it and the history names one), with no combo item selected;
 // otherwise the default entry's combo item, if the level has a default.
 struct LevelOpening {
-    std::wstring lastTimetable;  // the path to show; empty when the combo choice applies
+    std::wstring lastTimetable;  // the path to show, resolved; empty when the combo choice applies
     int comboIndex = -1;         // the combo item to select and open, -1 for none
 };
 LevelOpening ChooseLevelOpening(const AppSettings& settings, bool firstLevelLoad,
