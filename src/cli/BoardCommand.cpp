@@ -18,11 +18,11 @@
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/DataStore.h"
+#include "files/NativePath.h"
 #include "settings/AppSettings.h"
 #include "text/IntFormat.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
-#include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
 
 namespace {
@@ -173,24 +173,22 @@ struct BoardOptions {
 
 // The timetable to show: --table relative to the data root (where it is found there), else as
 // given; without --table the default entry of the root level, as the window opens at start.
-std::optional<std::wstring> FindTable(const AppSettings& settings, const BoardOptions& options,
-                                      Moment now, std::ostream& err) {
-    DataStore store(settings);
+std::optional<std::wstring> FindTable(const DataStore& store, const LevelLoad& level,
+                                      const BoardOptions& options, std::ostream& err) {
     if (!options.table.empty()) {
         const std::wstring given = wtext::Utf8ToWide(options.table);
-        if (!settings.dataPath.empty() && !given.starts_with(L'/')) {
+        if (!store.settings().dataPath.empty() && !given.starts_with(L'/')) {
             const std::wstring inRoot = store.ResolvePath(L"", given);
-            if (std::filesystem::is_regular_file(wtext::WideToUtf8(inRoot))) {
+            if (std::filesystem::is_regular_file(NativePath(inRoot))) {
                 return inRoot;
             }
         }
         return given;
     }
-    if (settings.dataPath.empty()) {
+    if (store.settings().dataPath.empty()) {
         err << "kovaris board: give --table, or a data root whose start level has a default\n";
         return std::nullopt;
     }
-    const LevelLoad level = store.EnterLevel(std::nullopt, false, now);
     if (!level.ok()) {
         err << wtext::WideToUtf8(LevelLoadFailedMessage(store.ConfigurationMode(), level.path))
             << '\n';
@@ -227,17 +225,15 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
     SystemClock systemClock;
     const Clock& clock = fixedClock ? static_cast<const Clock&>(*fixedClock) : systemClock;
 
-    const std::optional<std::wstring> tablePath = FindTable(settings, options, clock.Now(), err);
+    // The data the window starts with, so the board shows what the window would: the colour
+    // list, Holiday.dat and the route configuration's holidays in configuration mode.
+    DataStore store(settings);
+    const LevelLoad level = root.empty() ? LevelLoad{} : store.Start(clock.Now());
+    const std::optional<std::wstring> tablePath = FindTable(store, level, options, err);
     if (!tablePath) {
         return 1;
     }
-    ColorTable colours;
-    HolidayCalendar holidays;
-    if (!root.empty()) {
-        colours.Load(root + L"color.ini");
-        LoadHolidays(root, holidays);
-    }
-    Timetable table(settings, colours, holidays);
+    Timetable table(settings, store.colours, store.holidays);
     if (!table.LoadTimetable(*tablePath)) {
         err << "kovaris board: cannot read the timetable " << wtext::WideToUtf8(*tablePath) << '\n';
         return 1;
@@ -400,6 +396,7 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
         "with the holiday's name. Then one line per row: label, departure time, time left and the\n"
         "train's marks, from the next departure on (from the one before when PREV_DISP is set).\n"
         "Kovaris.ini (or --settings) is read, never written; Holiday.dat and color.ini come from\n"
-        "the data root. With --watch a terminal shows a clock line on top and redraws in place.");
+        "the data root, and with CfgRead=1 the holidays of vekt.cfg replace Holiday.dat's, as in\n"
+        "the window. With --watch a terminal shows a clock line on top and redraws in place.");
     board->callback([options, &out, &err, &status] { status = RunBoard(*options, out, err); });
 }

@@ -132,6 +132,22 @@ TEST_F(BoardCommandTest, DataRootOptionNamesWhereHolidaysAre) {
                                                       "先　発 06:00 あと   10分"}));
 }
 
+// In configuration mode the window takes the holidays of vekt.cfg over Holiday.dat's, and finds
+// color.ini whatever the case of its name; the board starts from the same data.
+TEST_F(BoardCommandTest, ConfigurationModeStartsFromTheWindowsData) {
+    WriteSJisFile(dir.File(L"cfg.ini"), L"DataPath=" + dir.Root() + L"\nCfgRead=1\n");
+    WriteSJisFile(dir.File(L"vekt.cfg"), L"harbor.tbl:Harbor\n[HOL]\n12/9:路線の休日\n");
+    WriteSJisFile(dir.File(L"COLOR.INI"), L"Local=0,0,255\n");
+    const CliRun r = Run({"--settings", Path("cfg.ini"), "--at", "2026-12-09 06:20:00", "--rows",
+                          "1", "--color", "always"});
+    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"Harbor Line for Central  (祝日 路線の休日)",
+                                                      "\x1b[1m先　発 06:30 あと   10分\x1b[0m"}));
+    const CliRun weekday = Run({"--settings", Path("cfg.ini"), "--at", "2026-12-07 05:30:00",
+                                "--rows", "1", "--color", "always"});
+    EXPECT_EQ(Lines(weekday.out).at(1),
+              "\x1b[1;38;2;0;0;255m先　発 05:40 あと   10分 Local\x1b[0m");
+}
+
 TEST_F(BoardCommandTest, ColoursRowsFromTheColourList) {
     WriteSJisFile(dir.File(L"color.ini"), L"Rapid Central=255,0,0\nLocal=0,0,255\n");
     const CliRun r = Run({"--table", Path("harbor.tbl"), "--settings", Path("Kovaris.ini"), "--at",

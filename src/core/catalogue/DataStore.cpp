@@ -36,6 +36,11 @@ void DataStore::LoadTables() {
     LoadHolidays(settings_->dataPath, holidays);
 }
 
+LevelLoad DataStore::Start(Moment now) {
+    LoadTables();
+    return EnterLevel(std::nullopt, false, now);
+}
+
 bool DataStore::ConfigurationMode() const {
     return settings_->cfgRead != 0;
 }

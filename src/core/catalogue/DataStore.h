@@ -33,6 +33,11 @@ public:
     // Reads "color.ini" and "Holiday.dat" of the data root; missing files leave them empty.
     void LoadTables();
 
+    // Everything a window or the terminal board shows at start, built one way for both: the
+    // colour list and Holiday.dat, then the root level, whose route configuration's holidays
+    // replace Holiday.dat's names. Call once, on a fresh store.
+    LevelLoad Start(Moment now);
+
     // The full path of `target`: a leading separator means the data root, otherwise `baseDir`
     // (or the current directory when it is empty). A path that does not exist is looked up
     // again without regard to case.
