@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <vector>
 
 #include "DemoTimetable.h"
@@ -129,6 +130,27 @@ TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(&list_, &down);
     EXPECT_EQ(userChanges, std::vector<int>{6});
+}
+
+// A single-selection list keeps its one selected row: the arrival list follows that row.
+TEST_F(CLstTimesTest, CtrlClickAndCtrlSpaceKeepTheSelectedRow) {
+    const int row = IndexOf(12 * 60);
+    list_.ShowAt(DisplayMode::ViewMoment, Monday(11, 58));
+    ASSERT_TRUE(list_.item(row)->isSelected());
+    const QPointF centre = list_.visualItemRect(list_.item(row)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, centre, list_.viewport()->mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::ControlModifier);
+        QApplication::sendEvent(list_.viewport(), &click);
+    }
+    EXPECT_TRUE(list_.item(row)->isSelected()) << "after Ctrl+click";
+    list_.SelectRow(row);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::ControlModifier, QStringLiteral(" "));
+    QApplication::sendEvent(&list_, &space);
+    EXPECT_TRUE(list_.item(row)->isSelected()) << "after Ctrl+Space";
+    EXPECT_EQ(list_.selectedItems().size(), 1);
+    EXPECT_EQ(list_.currentRow(), row);
 }
 
 TEST_F(CLstTimesTest, ShowAtMinuteAfterMidnightIsTomorrow) {

@@ -147,6 +147,15 @@ void CLstTimes::focusInEvent(QFocusEvent* event) {
     settingSelection_ = false;
 }
 
+QItemSelectionModel::SelectionFlags CLstTimes::selectionCommand(const QModelIndex& index,
+                                                                const QEvent* event) const {
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    if (flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    return flags;
+}
+
 // The current row can have lost its selection (a Ctrl+click), so ask the row itself.
 bool CLstTimes::IsSelected(int row) const {
     const QListWidgetItem* rowItem = item(row);

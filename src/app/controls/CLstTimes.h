@@ -64,6 +64,9 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    // Once a row is chosen one stays selected: Ctrl+click or Ctrl+Space on it changes nothing.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
     bool IsSelected(int row) const;
