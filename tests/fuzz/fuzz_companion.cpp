@@ -1,19 +1,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "FuzzFiles.h"
+#include "files/SJisLines.h"
 #include "settings/AppSettings.h"
 
 // The same bytes as both companion files: the history and the display settings.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    WriteFuzzFile("KovarisHstWin.ini", data, size);
-    WriteFuzzFile("KovarisTd.ini", data, size);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     AppSettings settings;
-    settings.dataPath = FuzzRoot();
-    if (!settings.LoadHistory() || !settings.LoadTdSettings()) {
-        __builtin_trap();
-    }
+    SJisLines history(bytes);
+    settings.ReadHistory(history);
+    SJisLines td(bytes);
+    settings.ReadTdSettings(td);
     for (const HistoryEntry& entry : settings.history) {
         if (entry.name.size() > 16 || entry.path.find(L',') != std::wstring::npos) {
             __builtin_trap();

@@ -1,15 +1,15 @@
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <string_view>
 
-#include "FuzzFiles.h"
+#include "files/SJisLines.h"
 #include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    WriteFuzzFile("Holiday.dat", data, size);
+    SJisLines lines(std::string_view(reinterpret_cast<const char*>(data), size));
     HolidayCalendar calendar;
-    LoadHolidays(FuzzRoot(), calendar);
+    ReadHolidayList(lines, calendar);
     for (const auto& [key, name] : calendar.Entries()) {
         if (name.size() > 255) {
             __builtin_trap();

@@ -1,29 +1,41 @@
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
-#include "FuzzFiles.h"
+#include "files/SJisLines.h"
 #include "settings/AppSettings.h"
 
-// Whatever a settings file holds, what is saved from it must read back to the same file.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::wstring path = WriteFuzzFile("Kovaris.ini", data, size);
+namespace {
+
+AppSettings ReadBytes(std::string_view bytes) {
+    SJisLines lines(bytes);
     AppSettings settings;
-    settings.filePath = path;
-    settings.Load(nullptr);
-    if (!settings.dataPath.empty() && settings.dataPath.back() != L'/' &&
-        settings.dataPath.back() != L'\\') {
+    settings.Read(lines);
+    return settings;
+}
+
+}  // namespace
+
+// Whatever a settings file holds, what is written from it must read back to the same file, or
+// the writing must refuse, naming a key, because a value holds what Shift-JIS cannot (a
+// malformed byte read as U+FFFD).
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const AppSettings settings =
+        ReadBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!settings.dataPath.empty() && settings.dataPath.back() != L'/') {
         __builtin_trap();
     }
-    settings.filePath = FuzzRoot() + L"saved1.ini";
-    if (!settings.Save()) {
-        __builtin_trap();
+    std::wstring failedKey;
+    const std::optional<std::string> first = settings.FileBytes(&failedKey);
+    if (!first) {
+        if (failedKey.empty()) {
+            __builtin_trap();
+        }
+        return 0;
     }
-    AppSettings reloaded;
-    reloaded.filePath = settings.filePath;
-    reloaded.Load(nullptr);
-    reloaded.filePath = FuzzRoot() + L"saved2.ini";
-    if (!reloaded.Save() || ReadFuzzFile(settings.filePath) != ReadFuzzFile(reloaded.filePath)) {
+    if (ReadBytes(*first).FileBytes() != first) {
         __builtin_trap();
     }
     return 0;

@@ -31,11 +31,7 @@ void CheckSections(const Timetable& timetable) {
 // The first byte is the day-change hour (as a signed byte, so odd settings are covered too);
 // the rest is the file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static AppSettings settings = [] {
-        AppSettings s;
-        s.filePath = L"/nonexistent/Kovaris.ini";
-        return s;
-    }();
+    static AppSettings settings;
     static const ColorTable colours;
     static const HolidayCalendar holidays;
     if (size == 0) {

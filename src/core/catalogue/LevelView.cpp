@@ -30,8 +30,7 @@ LevelOpening ChooseLevelOpening(const AppSettings& settings, bool firstLevelLoad
                                 const LevelView& view) {
     LevelOpening opening;
     if (firstLevelLoad && settings.dspLstTbl != 0 && !settings.lastTimetable.empty()) {
-        // Written like every other path in the data files: "\\" separates, case may differ.
-        opening.lastTimetable = FindPathIgnoringCase(ToNativeSeparators(settings.lastTimetable));
+        opening.lastTimetable = ResolveWrittenPath(settings.lastTimetable);
     } else {
         opening.comboIndex = view.defaultComboIndex;
     }

@@ -87,6 +87,10 @@ std::wstring FindPathIgnoringCase(std::wstring_view path) {
     return resolved;
 }
 
+std::wstring ResolveWrittenPath(std::wstring_view written) {
+    return FindPathIgnoringCase(ToNativeSeparators(written));
+}
+
 std::wstring DataRootFile(std::wstring_view dataRoot, std::wstring_view name) {
     std::wstring path(dataRoot);
     path += name;

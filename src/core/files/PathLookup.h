@@ -15,6 +15,10 @@ bool PathExists(std::wstring_view path);
 // unchanged. Components are matched one by one, so "DATA/Line/x.TBL" finds "data/line/X.tbl".
 std::wstring FindPathIgnoringCase(std::wstring_view path);
 
+// A path written in a data file (the companion program's history, say) as a path here: "\\"
+// separates, and a name whose case differs is still found.
+std::wstring ResolveWrittenPath(std::wstring_view written);
+
 // A file of the data root (which ends in a separator) such as "Holiday.dat", found whatever the
 // case of its name on disk; the name as given when no such file exists.
 std::wstring DataRootFile(std::wstring_view dataRoot, std::wstring_view name);
