@@ -31,7 +31,8 @@ std::size_t FindSeparator(std::wstring_view text) {
 }  // namespace
 
 bool IsRouteConfigHolidayHeader(std::wstring_view line) {
-    return wtext::ToUpper(wtext::Trim(line)) == L"[HOL]";
+    const std::wstring_view trimmed = wtext::Trim(line);
+    return trimmed.size() == 5 && wtext::ToUpper(trimmed) == L"[HOL]";
 }
 
 CatalogueEntry ParseRouteConfigLine(std::wstring_view line) {

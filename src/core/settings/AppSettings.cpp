@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -152,13 +153,15 @@ void Assign(AppSettings& settings, const SettingKey& key, std::wstring_view valu
         key.field);
 }
 
-std::wstring FormatValue(const AppSettings& settings, const SettingKey& key) {
-    const auto number = [&](int value) {
-        return std::to_wstring(key.kind == Kind::Flag ? (value != 0 ? 1 : 0) : value);
+// The value as file bytes; nothing when a text holds a character Shift-JIS cannot. Numbers are
+// ASCII, so they go straight to bytes.
+std::optional<std::string> ValueBytes(const AppSettings& settings, const SettingKey& key) {
+    const auto number = [&](int value) -> std::optional<std::string> {
+        return std::to_string(key.kind == Kind::Flag ? (value != 0 ? 1 : 0) : value);
     };
     return std::visit(
         Overloaded{
-            [&](std::wstring AppSettings::*member) { return settings.*member; },
+            [&](std::wstring AppSettings::*member) { return ToSJisStrict(settings.*member); },
             [&](int AppSettings::*member) { return number(settings.*member); },
             // Colours stay below 2^24, so the signed decimal is the one always written.
             [&](ColorRef AppSettings::*member) {
@@ -171,22 +174,39 @@ std::wstring FormatValue(const AppSettings& settings, const SettingKey& key) {
         key.field);
 }
 
+using KeyIndex = std::unordered_map<std::wstring_view, const SettingKey*>;
+
+// One hash lookup per line instead of a comparison with every key.
+const KeyIndex& IndexOf(const std::vector<SettingKey>& keys) {
+    static const auto build = [](const std::vector<SettingKey>& table) {
+        KeyIndex index;
+        for (const SettingKey& key : table) {
+            index.emplace(key.name, &key);
+        }
+        return index;
+    };
+    static const KeyIndex settingsIndex = build(SettingsKeys());
+    static const KeyIndex tdIndex = build(TdKeys());
+    return &keys == &SettingsKeys() ? settingsIndex : tdIndex;
+}
+
 // Reads key=value lines into the fields of `keys`.
 void ReadKeyLines(SJisLines& lines, const std::vector<SettingKey>& keys, AppSettings& settings) {
+    const KeyIndex& index = IndexOf(keys);
     std::wstring line;
     while (lines.ReadString(line)) {
         const std::optional<KeyValueLine> pair = SplitKeyValueLine(line, kMaxDataPathLength);
         if (!pair) {
             continue;
         }
-        for (const SettingKey& key : keys) {
-            if (key.name == pair->key) {
-                const std::size_t limit =
-                    key.kind == Kind::DataPath ? kMaxDataPathLength : kMaxSettingValueLength;
-                Assign(settings, key, pair->value.substr(0, limit));
-                break;
-            }
+        const auto found = index.find(pair->key);
+        if (found == index.end()) {
+            continue;
         }
+        const SettingKey& key = *found->second;
+        const std::size_t limit =
+            key.kind == Kind::DataPath ? kMaxDataPathLength : kMaxSettingValueLength;
+        Assign(settings, key, pair->value.substr(0, limit));
     }
 }
 
@@ -242,17 +262,20 @@ void AppSettings::Read(SJisLines& source) {
 
 std::optional<std::string> AppSettings::FileBytes(std::wstring* failedKey) const {
     std::string bytes;
+    bytes.reserve(1024);
     for (const SettingKey& key : SettingsKeys()) {
         // A character written as "?" would be read back as a different path or font, and the
         // next start would not find the data folder: refuse the whole save instead.
-        const std::optional<std::string> value = ToSJisStrict(FormatValue(*this, key));
+        const std::optional<std::string> value = ValueBytes(*this, key);
         if (!value) {
             if (failedKey != nullptr) {
                 *failedKey = key.name;
             }
             return std::nullopt;
         }
-        bytes += ToSJis(key.name);
+        for (wchar_t c : key.name) {
+            bytes += static_cast<char>(c);  // key names are ASCII
+        }
         bytes += '=';
         bytes += *value;
         bytes += "\r\n";

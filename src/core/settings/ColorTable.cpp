@@ -73,13 +73,14 @@ void ColorTable::Read(SJisLines& lines) {
 }
 
 std::string ColorTable::FileBytes() const {
-    std::wstring text;
+    std::string bytes;
     for (const auto& [name, colour] : entries_) {
-        text += name + L"=" + std::to_wstring(colour & 0xFFu) + L"," +
-                std::to_wstring((colour >> 8) & 0xFFu) + L"," +
-                std::to_wstring((colour >> 16) & 0xFFu) + L"\r\n";
+        bytes += ToSJis(name);
+        bytes += '=' + std::to_string(colour & 0xFFu) + ',' +
+                 std::to_string((colour >> 8) & 0xFFu) + ',' +
+                 std::to_string((colour >> 16) & 0xFFu) + "\r\n";
     }
-    return ToSJis(text);
+    return bytes;
 }
 
 bool ColorTable::Save(std::wstring_view path) const {

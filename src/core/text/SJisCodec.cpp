@@ -109,6 +109,9 @@ std::string ToSJis(std::wstring_view text) {
 }
 
 std::optional<std::wstring> ToWideStrict(std::string_view bytes) {
+    if (IsAscii(bytes)) {
+        return std::wstring(bytes.begin(), bytes.end());
+    }
     thread_local IconvHandle handle("WCHAR_T", "CP932");
     iconv_t cd = handle.Reset();
     std::wstring out(bytes.size(), L'\0');
@@ -124,6 +127,14 @@ std::optional<std::wstring> ToWideStrict(std::string_view bytes) {
 }
 
 std::optional<std::string> ToSJisStrict(std::wstring_view text) {
+    // Numbers and most paths: no converter needed.
+    bool ascii = true;
+    for (wchar_t c : text) {
+        ascii = ascii && static_cast<unsigned>(c) < 0x80;
+    }
+    if (ascii) {
+        return std::string(text.begin(), text.end());
+    }
     thread_local IconvHandle handle("CP932", "WCHAR_T");
     iconv_t cd = handle.Reset();
     std::string out(text.size() * 2, '\0');
