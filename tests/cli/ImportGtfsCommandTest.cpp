@@ -29,7 +29,6 @@ std::string Clock(int minutes) {
 // A timetable file as the program reads it, one line per legend entry, station and section.
 std::string ReadBack(const fs::path& file) {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     const ColorTable colours;
     const HolidayCalendar holidays;
     Timetable table(settings, colours, holidays);

@@ -29,7 +29,6 @@ TEST(TimetableWriterTest, TheReaderGetsTheDraftBack) {
     EXPECT_EQ(substituted, 0U);
 
     AppSettings settings;
-    settings.saveOnDestruction = false;
     const ColorTable colours;
     const HolidayCalendar holidays;
     Timetable table(settings, colours, holidays);

@@ -11,7 +11,6 @@
 // file, with settings, colours and holidays of its own.
 struct TextTimetable {
     explicit TextTimetable(const std::wstring& text) {
-        settings.saveOnDestruction = false;
         WriteSJisFile(dir.File(L"t.TBL"), text);
         loaded = timetable.LoadTimetable(dir.File(L"t.TBL"));
     }

@@ -6,10 +6,8 @@
 #include "mainwin/DesktopNotifier.h"
 #include "timetable/Clock.h"
 
-CKovarisWinApp::CKovarisWinApp(Options options) : options_(options) {
-    // The program saves once, at the end of the run, below.
-    settings_.saveOnDestruction = false;
-}
+// The program saves once, at the end of the run, in Run.
+CKovarisWinApp::CKovarisWinApp(Options options) : options_(options) {}
 
 int CKovarisWinApp::Run() {
     std::unique_ptr<Clock> clock;

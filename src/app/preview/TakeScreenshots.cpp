@@ -69,7 +69,6 @@ int TransferRow(CKovarisDlg& window) {
 // Each page of the settings dialog, and the colour dialog for a departure with two marks.
 bool ShootDialogs(const Clock& clock, const QString& out) {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     PrintingMessenger messenger;
     settings.Load(&messenger);
     settings.shortcutKeys[8] = 116;  // F5 goes back one transfer
@@ -119,7 +118,6 @@ int main(int argc, char** argv) {
     }
 
     AppSettings settings;
-    settings.saveOnDestruction = false;
     ShiftedClock clock(*start);
     PrintingMessenger messenger;
     RunState run;

@@ -100,7 +100,6 @@ bool UserConfigSetup::CopyDemoData(Messenger& messenger) const {
 
 bool UserConfigSetup::WriteSettings(Messenger& messenger) const {
     AppSettings settings;
-    settings.saveOnDestruction = false;
     settings.filePath = Wide(folders_.config / "Kovaris.ini");
     settings.dataPath = Wide(folders_.data) + L"/";
     // The demo data root comes with a route configuration, which gives the catalogue its
