@@ -47,7 +47,8 @@ std::wstring DayTypeText(const Timetable& table) {
     if (day == kHolidayDayType) {
         // The holiday is the one of the timetable day, which begins at the day-change hour.
         const MomentFields date =
-            table.currentMoment.PlusDays(-table.settings().dayChgHour / 24.0).Fields();
+            table.currentMoment.PlusDays(-static_cast<double>(table.settings().dayChgHour) / 24.0)
+                .Fields();
         const std::wstring* name = table.holidays().FindHoliday(date.month, date.day);
         if (name != nullptr && !name->empty()) {
             text += L' ';

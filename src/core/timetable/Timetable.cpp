@@ -67,7 +67,7 @@ int Timetable::FindNextDeparture(Moment moment, bool alsoView) {
     const int dayChgHour = settings_->dayChgHour;
     if (autoDay) {
         // The timetable day runs until the day-change hour of the next calendar day.
-        const MomentFields day = moment.PlusDays(-dayChgHour / 24.0).Fields();
+        const MomentFields day = moment.PlusDays(-static_cast<double>(dayChgHour) / 24.0).Fields();
         dayType = day.dayOfWeek;  // -1 when the moment is not a valid date
         if (day.dayOfWeek > 0 && holidays_->FindHoliday(day.month, day.day) != nullptr) {
             dayType = kHolidayDayType;

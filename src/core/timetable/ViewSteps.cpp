@@ -53,6 +53,7 @@ std::optional<Moment> PreviousDepartureMoment(const Timetable& timetable, int to
     // The timetable day is the calendar day the lookup takes it for: the view moment moved back
     // by the day-change hour. Times past 24:00 fall on the next calendar day.
     const int dayChgHour = timetable.settings().dayChgHour;
-    const MomentFields day = timetable.viewMoment.PlusDays(-dayChgHour / 24.0).Fields();
+    const MomentFields day =
+        timetable.viewMoment.PlusDays(-static_cast<double>(dayChgHour) / 24.0).Fields();
     return Moment::FromFields(day.year, day.month, day.day, 0, 0, 0).PlusHours(minutes / 60.0);
 }
