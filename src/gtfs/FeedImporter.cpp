@@ -52,7 +52,7 @@ HolidayCalendar ReadHolidayList(const fs::path& path) {
     std::wstring line;
     while (file.ReadString(line)) {
         if (wtext::Trim(line) == L"[HOL]") {
-            ReadHolidaySection(file, calendar);
+            ReadHolidaySection(file.Lines(), calendar);
         }
     }
     return calendar;
