@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
 # Screenshots of the main window on the demo data, taken on a private X server:
-#   scripts/screenshots.sh [OUTPUT_FOLDER] ["YYYY-MM-DD HH:MM:SS"]
+#   scripts/screenshots.sh [--dialogs] [OUTPUT_FOLDER] ["YYYY-MM-DD HH:MM:SS"]
 # Real time with a countdown and a progress bar, the arrival list with a transfer marker, after a
-# transfer, a narrow and a wide window. Default output: build/screenshots.
+# transfer, a narrow and a wide window, the reminder without a notification service; with
+# --dialogs the settings dialog's five pages and the colour dialog instead.
+# Default output: build/screenshots (build/screenshots/dialogs).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-build}
-out=${1:-$root/$build/screenshots}
+mode=()
+sub=""
+if [ "${1:-}" = "--dialogs" ]; then
+  mode=(--dialogs)
+  sub=/dialogs
+  shift
+fi
+out=${1:-$root/$build/screenshots$sub}
 moment=${2:-2026-12-07 08:12:20}
 
 work=$(mktemp -d)
@@ -21,4 +30,4 @@ sleep 1
 printf 'DataPath=%s/data/demo/\r\nCfgRead=1\r\nProgress=3\r\nScrollMode=1\r\n' "$root" >"$work/Kovaris.ini"
 mkdir -p "$out"
 DISPLAY=$disp QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work \
-  "$root/$build/src/app/kovaris-screens" "$work" "$out" "$moment"
+  "$root/$build/src/app/kovaris-screens" "${mode[@]}" "$work" "$out" "$moment"

@@ -1,5 +1,7 @@
 #include "settings/CDlgTab.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QSpinBox>
 
 #include "controls/QtConvert.h"
@@ -33,4 +35,11 @@ bool CDlgTab::ReadInt(QSpinBox& edit, int min, int max, int& value) {
     }
     value = check.value;
     return true;
+}
+
+void CDlgTab::AddRow(QGridLayout& layout, int row, const QString& label, QWidget* field) {
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(field);
+    layout.addWidget(caption, row, 0);
+    layout.addWidget(field, row, 1);
 }

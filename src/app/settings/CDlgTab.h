@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QGridLayout;
+
 class AppSettings;
 class Messenger;
 class QSpinBox;
@@ -26,6 +28,8 @@ protected:
     // The integer typed into `edit` when it lies in [min, max]; otherwise tells the user the
     // range, puts the focus on the edit and returns false.
     bool ReadInt(QSpinBox& edit, int min, int max, int& value);
+    // A label in the first column of `layout` and its field in the second.
+    void AddRow(QGridLayout& layout, int row, const QString& label, QWidget* field);
 
     AppSettings& settings_;
     Messenger& messenger_;

@@ -37,16 +37,10 @@ CDlgTabClock::CDlgTabClock(AppSettings& settings, Messenger& messenger, const Mo
     }
 
     auto* layout = new QGridLayout(this);
-    const auto addRow = [&](int row, const QString& label, QWidget* field) {
-        auto* caption = new QLabel(label, this);
-        caption->setBuddy(field);
-        layout->addWidget(caption, row, 0);
-        layout->addWidget(field, row, 1);
-    };
-    addRow(0, QStringLiteral("日付表示"), dateFormat_);
-    addRow(1, QStringLiteral("時刻表示"), timeFormat_);
-    addRow(2, QStringLiteral("背景色"), background_);
-    addRow(3, QStringLiteral("文字色"), text_);
+    AddRow(*layout, 0, QStringLiteral("日付表示"), dateFormat_);
+    AddRow(*layout, 1, QStringLiteral("時刻表示"), timeFormat_);
+    AddRow(*layout, 2, QStringLiteral("背景色"), background_);
+    AddRow(*layout, 3, QStringLiteral("文字色"), text_);
     layout->addWidget(twoLines_, 4, 0, 1, 2);
     layout->addWidget(swapped_, 5, 0, 1, 2);
     layout->setColumnStretch(1, 1);

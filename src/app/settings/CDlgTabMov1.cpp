@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <algorithm>
 
 #include "settings/AppSettings.h"
@@ -40,18 +39,12 @@ CDlgTabMov1::CDlgTabMov1(AppSettings& settings, Messenger& messenger, QWidget* p
     FillScrollModes(*noteScroll_);
 
     auto* layout = new QGridLayout(this);
-    const auto addRow = [&](int row, const QString& label, QWidget* field) {
-        auto* caption = new QLabel(label, this);
-        caption->setBuddy(field);
-        layout->addWidget(caption, row, 0);
-        layout->addWidget(field, row, 1);
-    };
-    addRow(0, QStringLiteral("カウントダウン開始分(0-10)："), countDown_);
-    addRow(1, QStringLiteral("プログレスバー開始分(0-10)："), progress_);
-    addRow(2, QStringLiteral("駅表示："), stationScroll_);
-    addRow(3, QStringLiteral("スクロール表示:"), noteScroll_);
+    AddRow(*layout, 0, QStringLiteral("カウントダウン開始分(0-10)："), countDown_);
+    AddRow(*layout, 1, QStringLiteral("プログレスバー開始分(0-10)："), progress_);
+    AddRow(*layout, 2, QStringLiteral("駅表示："), stationScroll_);
+    AddRow(*layout, 3, QStringLiteral("スクロール表示:"), noteScroll_);
     layout->addWidget(selectedOnly_, 4, 0, 1, 2);
-    addRow(5, QStringLiteral("発車前に知らせる分(0-60)："), reminderLead_);
+    AddRow(*layout, 5, QStringLiteral("発車前に知らせる分(0-60)："), reminderLead_);
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(6, 1);
 }
