@@ -328,10 +328,10 @@ TEST_F(MainWindowTest, SwitchingTheCatalogueModeSavesAndRestarts) {
 }
 
 // A companion program, here the terminal tool in a process of its own, asks the running window
-// to show a history entry.
+// to show a history entry, written as a Windows program would, without regard to case.
 TEST_F(MainWindowTest, HistoryRequestFromAnotherProcess) {
     WriteSJisFile(DataRoot() + L"KovarisHstWin.ini",
-                  DataRoot() + L"wakaba_up.TBL\n" + DataRoot() + L"wakaba_down.TBL,下り\n");
+                  DataRoot() + L"wakaba_up.TBL\n" + DataRoot() + L"WAKABA_DOWN.tbl,下り\n");
     qputenv("XDG_RUNTIME_DIR", work_.path().string().c_str());
     CKovarisDlg& window = Start(Monday(8, 12, 20));
     ASSERT_TRUE(window.ListenForHistoryRequests());

@@ -18,6 +18,7 @@
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
+#include "files/PathLookup.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
 #include "mainwin/CommandIds.h"
@@ -521,7 +522,8 @@ HistoryReply CKovarisDlg::ShowHistoryEntry(int index) {
         history[static_cast<std::size_t>(index)].path.empty()) {
         return {HistoryOutcome::NoEntry, {}};
     }
-    const std::wstring path = history[static_cast<std::size_t>(index)].path;
+    // Written by a companion program, perhaps on Windows: "\\" separates, case may differ.
+    const std::wstring path = ResolveWrittenPath(history[static_cast<std::size_t>(index)].path);
     const bool shown = ShowTimetable(path);
     return {shown ? HistoryOutcome::Shown : HistoryOutcome::Failed, wtext::WideToUtf8(path)};
 }
