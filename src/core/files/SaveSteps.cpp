@@ -5,9 +5,10 @@
 
 #include <cstdio>
 
-std::FILE* SaveSteps::Create(const std::string& path) {
-    // 0666 lets the umask decide, as for any new file of the user's.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+namespace {
+
+// A stream over an open descriptor, or nullptr (and the descriptor closed) when there is none.
+std::FILE* StreamOf(int fd) {
     if (fd < 0) {
         return nullptr;
     }
@@ -18,16 +19,17 @@ std::FILE* SaveSteps::Create(const std::string& path) {
     return file;
 }
 
+}  // namespace
+
+std::FILE* SaveSteps::Create(const std::string& path) {
+    // 0666 lets the umask decide, as for any new file of the user's.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    return StreamOf(fd);
+}
+
 std::FILE* SaveSteps::OpenExisting(const std::string& path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) {
-        return nullptr;
-    }
-    std::FILE* file = ::fdopen(fd, "wb");
-    if (file == nullptr) {
-        ::close(fd);
-    }
-    return file;
+    return StreamOf(fd);
 }
 
 bool SaveSteps::Write(std::FILE* file, std::string_view bytes) {

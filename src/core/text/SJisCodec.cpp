@@ -78,12 +78,20 @@ void ToWide(std::wstring& out, std::string_view bytes) {
     out = ToWide(bytes);
 }
 
-std::string ToSJis(std::wstring_view text) {
+namespace {
+
+bool IsAsciiText(std::wstring_view text) {
     bool ascii = true;
     for (wchar_t c : text) {
         ascii = ascii && static_cast<unsigned>(c) < 0x80;
     }
-    if (ascii) {
+    return ascii;
+}
+
+}  // namespace
+
+std::string ToSJis(std::wstring_view text) {
+    if (IsAsciiText(text)) {
         return std::string(text.begin(), text.end());
     }
     thread_local IconvHandle handle("CP932", "WCHAR_T");
@@ -128,11 +136,7 @@ std::optional<std::wstring> ToWideStrict(std::string_view bytes) {
 
 std::optional<std::string> ToSJisStrict(std::wstring_view text) {
     // Numbers and most paths: no converter needed.
-    bool ascii = true;
-    for (wchar_t c : text) {
-        ascii = ascii && static_cast<unsigned>(c) < 0x80;
-    }
-    if (ascii) {
+    if (IsAsciiText(text)) {
         return std::string(text.begin(), text.end());
     }
     thread_local IconvHandle handle("CP932", "WCHAR_T");
