@@ -3,6 +3,7 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
+FUZZ_RUNS  ?=
 
 .PHONY: all deps configure build test run package test-sanitize bench fuzz render format clean
 
@@ -35,16 +36,14 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
-# libFuzzer targets, each run for FUZZ_SECONDS on its seed corpus.
+# libFuzzer targets, each run on its seeds for FUZZ_SECONDS, or for FUZZ_RUNS inputs when given.
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKOVARIS_FUZZ=ON -DKOVARIS_BUILD_APP=OFF -DKOVARIS_BUILD_TESTS=OFF -DKOVARIS_BUILD_BENCH=OFF \
-	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined \
+	  -fsanitize-coverage-ignorelist=$(CURDIR)/tests/fuzz/coverage-ignore.txt"
 	cmake --build build-fuzz -j $(JOBS)
-	@for f in build-fuzz/tests/fuzz/fuzz_*; do \
-	  [ -x "$$f" ] || continue; n=$$(basename $$f); mkdir -p build-fuzz/corpus/$$n; \
-	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$n tests/fuzz/seeds/$$n; \
-	done
+	BUILD_DIR=build-fuzz JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_RUNS=$(FUZZ_RUNS) bash scripts/fuzz.sh
 
 # PNG pictures of the window controls in their different states, in $(BUILD)/render.
 render: build

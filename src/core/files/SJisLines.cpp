@@ -4,30 +4,12 @@
 
 #include "text/SJisCodec.h"
 
-namespace {
-
-// ASCII lines, the bulk of every data file, are widened in place without a new allocation.
-void Convert(std::string_view bytes, std::wstring& line) {
-    unsigned char seen = 0;
-    for (char c : bytes) {
-        seen = static_cast<unsigned char>(seen | static_cast<unsigned char>(c));
-    }
-    if (seen >= 0x80) {
-        line = ToWide(bytes);
-        return;
-    }
-    bytes = bytes.substr(0, bytes.find('\0'));
-    line.assign(bytes.begin(), bytes.end());
-}
-
-}  // namespace
-
 bool SJisLines::ReadString(std::wstring& out) {
     if (pos_ >= bytes_.size()) {
         return false;
     }
     const std::size_t end = LineEnd();
-    Convert(bytes_.substr(pos_, end - pos_), out);
+    ToWide(out, bytes_.substr(pos_, end - pos_));
     pos_ = end;
     if (pos_ < bytes_.size()) {
         const char ending = bytes_[pos_++];

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <stdexcept>
@@ -42,17 +43,25 @@ bool IsAscii(std::string_view bytes) {
 }  // namespace
 
 std::wstring ToWide(std::string_view bytes) {
+    std::wstring out;
+    ToWide(out, bytes);
+    return out;
+}
+
+// Decodes into the caller's buffer, so reading a file line by line reuses one allocation.
+void ToWide(std::wstring& out, std::string_view bytes) {
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) {
         bytes = bytes.substr(0, nul);
     }
+    out.resize(bytes.size());
     if (IsAscii(bytes)) {
-        return std::wstring(bytes.begin(), bytes.end());
+        std::copy(bytes.begin(), bytes.end(), out.begin());
+        return;
     }
     thread_local IconvHandle handle("WCHAR_T", "CP932");
     iconv_t cd = handle.Reset();
 
-    std::wstring out(bytes.size(), L'\0');
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
     char* outPtr = reinterpret_cast<char*>(out.data());
@@ -71,11 +80,6 @@ std::wstring ToWide(std::string_view bytes) {
         cd = handle.Reset();
     }
     out.resize(out.size() - outLeft / sizeof(wchar_t));
-    return out;
-}
-
-void ToWide(std::wstring& out, std::string_view bytes) {
-    out = ToWide(bytes);
 }
 
 namespace {
