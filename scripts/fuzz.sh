@@ -59,7 +59,8 @@ if [ "${FUZZ_MERGE:-0}" = 1 ] && [ $status = 0 ]; then
         merged=$(mktemp -d)
         "$build/tests/fuzz/$name" -merge=1 "$merged" "tests/fuzz/seeds/$name" \
             "$build/corpus/$name" >>"$build/fuzz-logs/$name.log" 2>&1 &&
-            rm -rf "tests/fuzz/seeds/$name" && mv "$merged" "tests/fuzz/seeds/$name" &&
+            chmod 755 "$merged" && rm -rf "tests/fuzz/seeds/$name" &&
+            mv "$merged" "tests/fuzz/seeds/$name" &&
             echo "$name: $(ls "tests/fuzz/seeds/$name" | wc -l) seeds kept"
     done
 fi
