@@ -110,6 +110,11 @@ TEST_F(CDlgSettingTest, KeyPageBindsEveryKeyButTheArrowsAndConfirmSavesThem) {
     EXPECT_EQ(keys.nameEdit().text(), QStringLiteral("乗換 戻る"));
     EXPECT_EQ(keys.codeEdit().text(), QStringLiteral("74"));
 
+    // The current row deselected, as a Ctrl+click leaves it: a key binds nothing.
+    list.item(8)->setSelected(false);
+    QTest::keyClick(&list, Qt::Key_F6);
+    EXPECT_EQ(settings_->shortcutKeys[8], 116);
+
     QTest::mouseClick(&dialog_->confirmButton(), Qt::LeftButton);
     EXPECT_EQ(dialog_->result(), QDialog::Accepted);
     EXPECT_EQ(messenger_.shown, std::vector<std::wstring>{L"KovarisWM|設定を保存しました"});

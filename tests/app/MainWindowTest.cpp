@@ -225,6 +225,20 @@ TEST_F(MainWindowTest, AMissingTimetableKeepsTheOneShown) {
     EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
 }
 
+// A timetable without a section for today shows no departure and so no stations: those of the
+// timetable shown before must not remain to transfer from.
+TEST_F(MainWindowTest, ATimetableWithoutTodayLeavesNoStationsToTransferTo) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    ASSERT_GT(window.arrivals().count(), 0);
+    const std::wstring sundays = DataRoot() + L"sundays.TBL";
+    WriteSJisFile(sundays, L"e:普通 北浜;普\n$北浜:e10\n[SUN]\n8 e06\n");
+    ASSERT_TRUE(window.ShowTimetable(sundays));
+    EXPECT_EQ(window.arrivals().count(), 0);
+    window.Transfer();
+    EXPECT_TRUE(window.store().transfers.empty());
+    EXPECT_EQ(ShownFile(), L"sundays.TBL");
+}
+
 TEST_F(MainWindowTest, ActivityIndicatorTurnsOnlyInRealTime) {
     CKovarisDlg& window = Start(Monday(8, 12, 20));
     QStringList seen;
@@ -286,6 +300,32 @@ TEST_F(MainWindowTest, ShortcutKeysActWhereverTheFocusIs) {
     EXPECT_TRUE(messenger_.shown.empty());  // going back would have said there is no transfer
 }
 
+// An arrow key bound to its own list's arrow action: at the list's end the arrow the program
+// sends goes on to the window, where it must not count as the key pressed once more.
+TEST_F(MainWindowTest, ArrowKeysBoundToTheListArrowsStopAtTheEnd) {
+    WriteSettings(L"CfgRead=1\nSK_TimesUP=38\nSK_TrnsDOWN=40\n");
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const std::vector<std::pair<QListWidget*, int>> cases = {{&window.departures(), Qt::Key_Up},
+                                                             {&window.arrivals(), Qt::Key_Down}};
+    auto settle = [] {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+        }
+    };
+    for (const auto& [list, key] : cases) {
+        ASSERT_GT(list->count(), 2);
+        const int end = key == Qt::Key_Up ? 0 : list->count() - 1;
+        list->setCurrentRow(end);
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(list, &event);
+        settle();
+        EXPECT_EQ(list->currentRow(), end);
+        list->setCurrentRow(1);
+        settle();
+        EXPECT_EQ(list->currentRow(), 1) << "an arrow still going round moved the list";
+    }
+}
+
 // The reminder comes once, at the second the lead time is reached, and not again from a window
 // built anew; without a notification service its text shows in the status line.
 TEST_F(MainWindowTest, ReminderBeforeDeparture) {
@@ -320,11 +360,26 @@ TEST_F(MainWindowTest, ReminderBeforeDeparture) {
     EXPECT_LT(window->arrivals().geometry().bottom(), window->height() - 20);
 }
 
+// The switch takes effect through the file the window built anew reads: a file that cannot be
+// written keeps the mode, and says so.
 TEST_F(MainWindowTest, SwitchingTheCatalogueModeSavesAndRestarts) {
-    CKovarisDlg& window = Start(Monday(8, 12, 20));
-    window.RunCommand(cmd::kReadConfiguration);
-    EXPECT_TRUE(window.RestartRequested());
-    EXPECT_NE(ReadBytes(work_.File(L"Kovaris.ini")).find("CfgRead=0\r\n"), std::string::npos);
+    const fs::path file(work_.File(L"Kovaris.ini"));
+    for (const bool writable : {true, false}) {
+        messenger_.shown.clear();
+        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+        WriteSettings(L"CfgRead=1\n");
+        if (!writable) {
+            fs::permissions(file, fs::perms::owner_read);
+        }
+        CKovarisDlg& window = Start(Monday(8, 12, 20));
+        window.RunCommand(cmd::kReadConfiguration);
+        EXPECT_EQ(window.RestartRequested(), writable);
+        const bool switched =
+            ReadBytes(work_.File(L"Kovaris.ini")).find("CfgRead=0\r\n") != std::string::npos;
+        EXPECT_EQ(switched, writable);
+        EXPECT_EQ(settings_->cfgRead, writable ? 0 : 1);
+        EXPECT_EQ(messenger_.shown.empty(), writable);
+    }
 }
 
 // A companion program, here the terminal tool in a process of its own, asks the running window

@@ -9,7 +9,7 @@
 DaySection CLstTimes::keptSection_;
 
 CLstTimes::CLstTimes(const AppSettings& settings, QWidget* parent)
-    : QListWidget(parent), settings_(settings), renderer_(settings) {
+    : SingleChoiceList(parent), settings_(settings), renderer_(settings) {
     setItemDelegate(new CLstTimesDelegate(*this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -143,20 +143,11 @@ void CLstTimes::DrawRow(QPainter& painter, const QRect& rect, int row, bool sele
 void CLstTimes::focusInEvent(QFocusEvent* event) {
     // Qt gives a list without a current row one when it takes the focus; the user chose nothing.
     settingSelection_ = true;
-    QListWidget::focusInEvent(event);
+    SingleChoiceList::focusInEvent(event);
     settingSelection_ = false;
 }
 
-QItemSelectionModel::SelectionFlags CLstTimes::selectionCommand(const QModelIndex& index,
-                                                                const QEvent* event) const {
-    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
-    if (flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
-        return QItemSelectionModel::NoUpdate;
-    }
-    return flags;
-}
-
-// The current row can have lost its selection (a Ctrl+click), so ask the row itself.
+// A current row need not be selected (Qt gives one on taking the focus), so ask the row itself.
 bool CLstTimes::IsSelected(int row) const {
     const QListWidgetItem* rowItem = item(row);
     return rowItem != nullptr && rowItem->isSelected();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QListWidget>
 #include <vector>
 
 #include "controls/CLstTimesRenderer.h"
+#include "controls/SingleChoiceList.h"
 #include "timetable/Moment.h"
 #include "timetable/Timetable.h"
 
@@ -12,7 +12,7 @@ class AppSettings;
 // The departure list: one empty row per departure of the current day section plus a screenful
 // of spare rows, so the last departure can scroll to the top. Rows are drawn from the timetable
 // at paint time, so a refresh only needs an update().
-class CLstTimes : public QListWidget {
+class CLstTimes : public SingleChoiceList {
     Q_OBJECT
 
 public:
@@ -64,9 +64,6 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
-    // Once a row is chosen one stays selected: Ctrl+click or Ctrl+Space on it changes nothing.
-    QItemSelectionModel::SelectionFlags selectionCommand(
-        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
     bool IsSelected(int row) const;

@@ -5,8 +5,12 @@
 #include <QIcon>
 #include <QLabel>
 
+#include "controls/FontSetup.h"
+
 AboutBox::AboutBox(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("バージョン情報 KovarisWin"));
+    // A window of its own: it would not take the board's font.
+    setFont(MakeSettingsFont(L"MS UI Gothic", 110));
     auto* picture = new QLabel(this);
     picture->setPixmap(icon.pixmap(32, 32));
     auto* text = new QLabel(QStringLiteral("KovarisWin Version 1.19"), this);

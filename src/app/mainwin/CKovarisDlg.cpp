@@ -18,6 +18,7 @@
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
+#include "controls/SingleChoiceList.h"
 #include "files/PathLookup.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
@@ -30,6 +31,7 @@
 #include "settings/AppSettings.h"
 #include "settings/CDlgSetting.h"
 #include "settings/ColourCommand.h"
+#include "settings/SettingsMessages.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -109,7 +111,7 @@ void CKovarisDlg::BuildControls() {
     combo_->setMaxVisibleItems(30);
     clockView_ = new CCstClock(settings_, clock_, this);
     departures_ = new CLstTimes(settings_, this);
-    arrivals_ = new QListWidget(this);
+    arrivals_ = new SingleChoiceList(this);
     arrivals_->setFont(MakeSettingsFont(settings_.fntTrns, settings_.trnsLstFontSize));
     arrivals_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout_->SetControl(winlayout::kCombo, combo_);
@@ -369,7 +371,13 @@ void CKovarisDlg::MarkDayMenu() {
 
 void CKovarisDlg::ToggleConfigurationMode() {
     settings_.cfgRead = settings_.cfgRead != 0 ? 0 : 1;
-    settings_.Save();
+    // The window built anew reads the file again: unsaved, the switch would silently not happen.
+    if (!settings_.Save()) {
+        settings_.cfgRead = settings_.cfgRead != 0 ? 0 : 1;
+        messenger_.Show(std::wstring(kSettingsSaveFailedTitle),
+                        std::wstring(kSettingsSaveFailedText));
+        return;
+    }
     Restart();
 }
 
@@ -511,7 +519,13 @@ bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
         realTime_ = true;
         departures_->ShowAt(DisplayMode::RealTime, now);
     }
-    RefreshArrivals(true);
+    // With no departure selected, the stations of the timetable shown before would stay and
+    // transfer from the wrong line.
+    if (SelectedDeparture() < 0) {
+        FillArrivals({});
+    } else {
+        RefreshArrivals(true);
+    }
     StartRefreshTimer();
     return true;
 }

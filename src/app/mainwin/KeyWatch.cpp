@@ -6,6 +6,18 @@
 
 #include "controls/VirtualKey.h"
 
+namespace {
+
+// An arrow the watch sends itself. A list at its first or last row hands it on to its parents,
+// so it must stay recognisable there: read as the bound key again, it would be sent for ever.
+class PostedArrow : public QKeyEvent {
+public:
+    explicit PostedArrow(bool up)
+        : QKeyEvent(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier) {}
+};
+
+}  // namespace
+
 KeyWatch::KeyWatch(QWidget& window, const AppSettings& settings, Perform perform)
     : QObject(&window), window_(window), settings_(settings), perform_(std::move(perform)) {
     // Only an application-wide filter sees keys before whichever control has the focus.
@@ -13,9 +25,7 @@ KeyWatch::KeyWatch(QWidget& window, const AppSettings& settings, Perform perform
 }
 
 void KeyWatch::PostArrow(QWidget& list, bool up) {
-    auto* event = new QKeyEvent(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
-    posted_.insert(event);
-    QCoreApplication::postEvent(&list, event);
+    QCoreApplication::postEvent(&list, new PostedArrow(up));
 }
 
 bool KeyWatch::eventFilter(QObject* watched, QEvent* event) {
@@ -23,7 +33,8 @@ bool KeyWatch::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != &window_ || posted_.erase(event) > 0) {
+    if (widget == nullptr || widget->window() != &window_ ||
+        dynamic_cast<const PostedArrow*>(event) != nullptr) {
         return false;
     }
     const auto action =

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <functional>
-#include <set>
 
 #include "settings/AppSettings.h"
 
@@ -28,5 +27,4 @@ private:
     QWidget& window_;
     const AppSettings& settings_;
     Perform perform_;
-    std::set<const QEvent*> posted_;
 };

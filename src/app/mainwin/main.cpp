@@ -32,7 +32,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kovariswin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("KovarisWin"));
     QApplication::setApplicationVersion(QString::fromLatin1(kKovarisVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 

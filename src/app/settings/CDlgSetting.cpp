@@ -14,6 +14,7 @@
 #include "settings/CDlgTabFont.h"
 #include "settings/CDlgTabMov1.h"
 #include "settings/CDlgTabSKey.h"
+#include "settings/SettingsMessages.h"
 #include "text/Messenger.h"
 #include "timetable/Clock.h"
 
@@ -135,7 +136,8 @@ void CDlgSetting::Confirm() {
     if (settings_.Save()) {
         messenger_.Show(L"KovarisWM", L"設定を保存しました");
     } else {
-        messenger_.Show(L"KovarisWM(エラー)", L"設定の保存に失敗しました");
+        messenger_.Show(std::wstring(kSettingsSaveFailedTitle),
+                        std::wstring(kSettingsSaveFailedText));
     }
     // Closed as confirmed either way: the window restarts with the values in memory.
     accept();

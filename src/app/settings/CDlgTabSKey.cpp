@@ -82,8 +82,10 @@ bool CDlgTabSKey::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CDlgTabSKey::Bind(int keyCode) {
+    // A current row is not always a selected one (a Ctrl+click deselects it).
     const int row = list_->currentRow();
-    if (row < 0 || row >= kShortcutCount) {
+    const QListWidgetItem* item = list_->item(row);
+    if (item == nullptr || !item->isSelected() || row >= kShortcutCount) {
         list_->clearSelection();
         return;
     }
