@@ -2,10 +2,12 @@
 // person to look at: kovaris-screens [--dialogs] WORKING_FOLDER OUTPUT_FOLDER "YYYY-MM-DD
 // HH:MM:SS". The working folder holds the Kovaris.ini to start with; scripts/screenshots.sh
 // prepares one on the demo data and runs this on a private X server. With --dialogs it shows the
-// settings dialog's pages and the colour dialog instead (scripts/dialog-screenshots.sh).
+// settings dialog's pages, the colour dialog and the About box instead
+// (scripts/dialog-screenshots.sh).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
@@ -15,6 +17,7 @@
 
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
+#include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
 #include "mainwin/RunState.h"
@@ -88,7 +91,14 @@ bool ShootDialogs(const Clock& clock, const QString& out) {
     colours.move(20, 20);
     colours.show();
     Run(400);
-    return Shoot(colours, out, QStringLiteral("colour-dialog")) && ok;
+    ok = Shoot(colours, out, QStringLiteral("colour-dialog")) && ok;
+    colours.hide();
+
+    AboutBox about(QIcon(QStringLiteral(":/kovariswin/kovariswin.svg")));
+    about.move(20, 20);
+    about.show();
+    Run(400);
+    return Shoot(about, out, QStringLiteral("about-box")) && ok;
 }
 
 }  // namespace
