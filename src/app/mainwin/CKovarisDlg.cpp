@@ -61,7 +61,6 @@ constexpr std::array<ButtonSpec, 6> kButtons = {{
 AppSettings& LoadSettings(AppSettings& settings, Messenger& messenger) {
     settings.Load(&messenger);
     settings.LoadHistory();
-    settings.LoadTdSettings();
     return settings;
 }
 
