@@ -106,6 +106,7 @@ TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
     EXPECT_EQ(list_.ShowAt(DisplayMode::ViewMoment, Monday(11, 58)), noon);
     EXPECT_EQ(list_.currentRow(), noon);
     EXPECT_EQ(TopRow(), noon);
+    EXPECT_EQ(list_.RememberedSelection(), -1);  // Qt's current row was never chosen
 
     settings_.prevDisp = 1;
     const int later = IndexOf(13 * 60 + 3);
@@ -120,6 +121,7 @@ TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
     list_.clearSelection();
     list_.SelectRow(5);
     EXPECT_TRUE(list_.item(5)->isSelected());
+    EXPECT_EQ(list_.RememberedSelection(), -1);
     list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
     list_.clearSelection();
     list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0));

@@ -80,7 +80,7 @@ int CLstTimes::ShowAt(DisplayMode mode, Moment moment) {
     if (index < 0) {
         return -1;
     }
-    rememberedSelection_ = currentRow();
+    rememberedSelection_ = SelectedRow();
     if (!IsSelected(index)) {
         SelectProgrammatically(index);
     }
@@ -105,7 +105,7 @@ int CLstTimes::ShowAtMinute(int minutes, Moment now) {
 }
 
 void CLstTimes::SelectRow(int index) {
-    rememberedSelection_ = currentRow();
+    rememberedSelection_ = SelectedRow();
     if (!IsSelected(index)) {
         SelectProgrammatically(index);
     }
@@ -151,6 +151,11 @@ void CLstTimes::focusInEvent(QFocusEvent* event) {
 bool CLstTimes::IsSelected(int row) const {
     const QListWidgetItem* rowItem = item(row);
     return rowItem != nullptr && rowItem->isSelected();
+}
+
+int CLstTimes::SelectedRow() const {
+    const int row = currentRow();
+    return IsSelected(row) ? row : -1;
 }
 
 void CLstTimes::SelectProgrammatically(int row) {

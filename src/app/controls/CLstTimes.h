@@ -33,6 +33,8 @@ public:
     // means the present moment in real time.
     int ShowAtMinute(int minutes, Moment now);
     void SelectRow(int index);
+    // The chosen row, or -1: a current row need not be chosen (Qt makes one on taking the focus).
+    int SelectedRow() const;
     // Scrolls so that `row` is the top row.
     void ScrollToTop(int row);
 

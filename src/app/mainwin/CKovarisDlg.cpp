@@ -230,7 +230,7 @@ void CKovarisDlg::Refresh(bool activate) {
 }
 
 void CKovarisDlg::CheckReminder() {
-    const int row = SelectedDeparture();
+    const int row = departures_->SelectedRow();
     if (row < 0) {
         return;
     }
@@ -254,13 +254,6 @@ void CKovarisDlg::SetRealTime(bool on) {
     menu_->SetChecked(cmd::kRealTimeMode, on);
 }
 
-// The selected departure row, or -1: after a Ctrl+click the current row may be unselected.
-int CKovarisDlg::SelectedDeparture() const {
-    const int row = departures_->currentRow();
-    const QListWidgetItem* item = departures_->item(row);
-    return item != nullptr && item->isSelected() ? row : -1;
-}
-
 void CKovarisDlg::OnDepartureSelectionChange(int row) {
     if (row != departures_->NextRow()) {
         SetRealTime(false);
@@ -270,7 +263,7 @@ void CKovarisDlg::OnDepartureSelectionChange(int row) {
 }
 
 void CKovarisDlg::RefreshArrivals(bool force) {
-    const int selected = SelectedDeparture();
+    const int selected = departures_->SelectedRow();
     if (!force && selected == departures_->RememberedSelection()) {
         return;
     }
@@ -394,7 +387,7 @@ void CKovarisDlg::ShowSettings() {
 }
 
 void CKovarisDlg::EditColours() {
-    if (RunColourCommand(this, timetable_, SelectedDeparture(), store_.colours,
+    if (RunColourCommand(this, timetable_, departures_->SelectedRow(), store_.colours,
                          settings_.dataPath)) {
         departures_->viewport()->update();
     }
@@ -520,7 +513,7 @@ bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     }
     // With no departure selected, the stations of the timetable shown before would stay and
     // transfer from the wrong line.
-    if (SelectedDeparture() < 0) {
+    if (departures_->SelectedRow() < 0) {
         FillArrivals({});
     } else {
         RefreshArrivals(true);

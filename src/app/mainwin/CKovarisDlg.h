@@ -119,7 +119,6 @@ private:
     void RunShortcut(ShortcutAction action);
     void Restart();
     void StartRefreshTimer();
-    int SelectedDeparture() const;
     void FillArrivals(const ArrivalList& list);
     Moment Now() const;
 
