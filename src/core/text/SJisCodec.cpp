@@ -3,9 +3,10 @@
 #include <iconv.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
+#include <string_view>
 
 namespace {
 
@@ -31,6 +32,43 @@ private:
     iconv_t cd_;
 };
 
+IconvHandle& ToWideHandle() {
+    thread_local IconvHandle handle("WCHAR_T", "CP932");
+    return handle;
+}
+
+IconvHandle& ToSJisHandle() {
+    thread_local IconvHandle handle("CP932", "WCHAR_T");
+    return handle;
+}
+
+// Converts `inSize` bytes at `in` into `out`, which has room for every replacement, and returns
+// the bytes written. A unit of `inStep` bytes that cannot be converted becomes `replacement`
+// and the conversion goes on after it; with no replacement the conversion fails instead.
+std::optional<std::size_t> Convert(IconvHandle& handle, const void* in, std::size_t inSize,
+                                   char* out, std::size_t outSize, std::size_t inStep,
+                                   std::string_view replacement) {
+    char* inPtr = static_cast<char*>(const_cast<void*>(in));
+    std::size_t inLeft = inSize;
+    char* outPtr = out;
+    std::size_t outLeft = outSize;
+    iconv_t cd = handle.Reset();
+    while (inLeft > 0) {
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) {
+            break;
+        }
+        if (replacement.empty()) {
+            return std::nullopt;
+        }
+        outPtr = std::copy(replacement.begin(), replacement.end(), outPtr);
+        outLeft -= replacement.size();
+        inPtr += inStep;
+        inLeft -= inStep;
+        cd = handle.Reset();
+    }
+    return outSize - outLeft;
+}
+
 bool IsAscii(std::string_view bytes) {
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80) {
@@ -38,6 +76,51 @@ bool IsAscii(std::string_view bytes) {
         }
     }
     return true;
+}
+
+bool IsAsciiText(std::wstring_view text) {
+    bool ascii = true;
+    for (wchar_t c : text) {
+        ascii = ascii && static_cast<unsigned>(c) < 0x80;
+    }
+    return ascii;
+}
+
+// A malformed or truncated sequence gives one replacement character for its first byte; the
+// next byte may well be a valid character of its own.
+std::string_view WideReplacement() {
+    static constexpr wchar_t kReplacementCharacter = L'\xFFFD';
+    return {reinterpret_cast<const char*>(&kReplacementCharacter), sizeof(wchar_t)};
+}
+
+// Into `out`, sized for one wide character per byte; false when strict and a sequence fails.
+bool DecodeInto(std::wstring& out, std::string_view bytes, std::string_view replacement) {
+    out.resize(bytes.size());
+    if (IsAscii(bytes)) {
+        std::copy(bytes.begin(), bytes.end(), out.begin());
+        return true;
+    }
+    const std::optional<std::size_t> written =
+        Convert(ToWideHandle(), bytes.data(), bytes.size(), reinterpret_cast<char*>(out.data()),
+                out.size() * sizeof(wchar_t), 1, replacement);
+    out.resize(written.value_or(0) / sizeof(wchar_t));
+    return written.has_value();
+}
+
+// CP932 needs at most two bytes for a character.
+std::optional<std::string> Encode(std::wstring_view text, std::string_view replacement) {
+    if (IsAsciiText(text)) {
+        return std::string(text.begin(), text.end());
+    }
+    std::string out(text.size() * 2, '\0');
+    const std::optional<std::size_t> written =
+        Convert(ToSJisHandle(), text.data(), text.size() * sizeof(wchar_t), out.data(), out.size(),
+                sizeof(wchar_t), replacement);
+    if (!written) {
+        return std::nullopt;
+    }
+    out.resize(*written);
+    return out;
 }
 
 }  // namespace
@@ -50,109 +133,21 @@ std::wstring ToWide(std::string_view bytes) {
 
 // Decodes into the caller's buffer, so reading a file line by line reuses one allocation.
 void ToWide(std::wstring& out, std::string_view bytes) {
-    const std::size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos) {
-        bytes = bytes.substr(0, nul);
-    }
-    out.resize(bytes.size());
-    if (IsAscii(bytes)) {
-        std::copy(bytes.begin(), bytes.end(), out.begin());
-        return;
-    }
-    thread_local IconvHandle handle("WCHAR_T", "CP932");
-    iconv_t cd = handle.Reset();
-
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char* outPtr = reinterpret_cast<char*>(out.data());
-    std::size_t outLeft = out.size() * sizeof(wchar_t);
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) {
-            break;
-        }
-        // A malformed or truncated sequence: one replacement character for its first byte, then
-        // go on with the next byte, which may well be a valid character of its own.
-        *reinterpret_cast<wchar_t*>(outPtr) = L'\xFFFD';
-        outPtr += sizeof(wchar_t);
-        outLeft -= sizeof(wchar_t);
-        ++in;
-        --inLeft;
-        cd = handle.Reset();
-    }
-    out.resize(out.size() - outLeft / sizeof(wchar_t));
+    DecodeInto(out, bytes.substr(0, bytes.find('\0')), WideReplacement());
 }
-
-namespace {
-
-bool IsAsciiText(std::wstring_view text) {
-    bool ascii = true;
-    for (wchar_t c : text) {
-        ascii = ascii && static_cast<unsigned>(c) < 0x80;
-    }
-    return ascii;
-}
-
-}  // namespace
 
 std::string ToSJis(std::wstring_view text) {
-    if (IsAsciiText(text)) {
-        return std::string(text.begin(), text.end());
-    }
-    thread_local IconvHandle handle("CP932", "WCHAR_T");
-    iconv_t cd = handle.Reset();
-
-    std::string out(text.size() * 2, '\0');
-    char* in = reinterpret_cast<char*>(const_cast<wchar_t*>(text.data()));
-    std::size_t inLeft = text.size() * sizeof(wchar_t);
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) {
-            break;
-        }
-        *outPtr++ = '?';
-        --outLeft;
-        in += sizeof(wchar_t);
-        inLeft -= sizeof(wchar_t);
-        cd = handle.Reset();
-    }
-    out.resize(out.size() - outLeft);
-    return out;
+    return *Encode(text, "?");
 }
 
 std::optional<std::wstring> ToWideStrict(std::string_view bytes) {
-    if (IsAscii(bytes)) {
-        return std::wstring(bytes.begin(), bytes.end());
-    }
-    thread_local IconvHandle handle("WCHAR_T", "CP932");
-    iconv_t cd = handle.Reset();
-    std::wstring out(bytes.size(), L'\0');
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char* outPtr = reinterpret_cast<char*>(out.data());
-    std::size_t outLeft = out.size() * sizeof(wchar_t);
-    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+    std::wstring out;
+    if (!DecodeInto(out, bytes, {})) {
         return std::nullopt;
     }
-    out.resize(out.size() - outLeft / sizeof(wchar_t));
     return out;
 }
 
 std::optional<std::string> ToSJisStrict(std::wstring_view text) {
-    // Numbers and most paths: no converter needed.
-    if (IsAsciiText(text)) {
-        return std::string(text.begin(), text.end());
-    }
-    thread_local IconvHandle handle("CP932", "WCHAR_T");
-    iconv_t cd = handle.Reset();
-    std::string out(text.size() * 2, '\0');
-    char* in = reinterpret_cast<char*>(const_cast<wchar_t*>(text.data()));
-    std::size_t inLeft = text.size() * sizeof(wchar_t);
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-        return std::nullopt;
-    }
-    out.resize(out.size() - outLeft);
-    return out;
+    return Encode(text, {});
 }
