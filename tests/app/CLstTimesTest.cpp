@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <vector>
 
 #include "DemoTimetable.h"
@@ -191,6 +192,33 @@ TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColoursTheSelection) {
     const QPoint inImage = list_.viewport()->mapTo(&list_, row.topRight());
     EXPECT_EQ(image.pixelColor(inImage.x() - 1, inImage.y() + 1),
               ToQColor(*demo_.colours.Find(L"各駅停車")));
+}
+
+// A paint that covered only part of a row (the strip a scroll uncovers) leaves the rest of it
+// as it was: the next refresh paints the row whole, so no old label can stay behind.
+TEST_F(CLstTimesTest, ARowPaintedInPartIsPaintedWholeAtTheNextRefresh) {
+    list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
+    QApplication::processEvents();
+    struct PaintRecorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } recorder;
+    list_.viewport()->installEventFilter(&recorder);
+    const QRect top = list_.visualItemRect(list_.item(TopRow()));
+    const QRect second = list_.visualItemRect(list_.item(TopRow() + 1));
+    list_.viewport()->repaint(top.adjusted(0, 0, 0, -top.height() / 2));
+
+    recorder.painted = QRegion();
+    list_.UpdateChangedRows();
+    QApplication::processEvents();
+    EXPECT_TRUE(QRegion(top).subtracted(recorder.painted).isEmpty());
+    // Rows painted whole and unchanged are left alone.
+    EXPECT_FALSE(recorder.painted.intersects(second));
 }
 
 }  // namespace

@@ -8,13 +8,18 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "OffscreenApp.h"
 #include "TestFiles.h"
+#include "board/ScrollHold.h"
 #include "catalogue/CatalogueMessages.h"
+#include "catalogue/LevelView.h"
+#include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/QtConvert.h"
 #include "mainwin/CommandIds.h"
@@ -223,6 +228,81 @@ TEST_F(MainWindowTest, AMissingTimetableKeepsTheOneShown) {
     EXPECT_EQ(messenger_.shown.back(),
               std::wstring(kErrorTitle) + L"|" + TimetableLoadFailedMessage(missing));
     EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+}
+
+// Whatever brought a timetable on show, the combo box never names another one, and the title
+// names it.
+TEST_F(MainWindowTest, TheComboAndTheTitleNameTheTimetableOnShow) {
+    fs::remove(work_.path() / "data" / "wakaba_down.TBL");
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const QString up = QStringLiteral("若葉台 桜川中央方面");
+    EXPECT_EQ(window.combo().currentText(), up);
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral("KovarisWin - ") + ToQString(window.timetable().title));
+
+    window.RunCommand(kTableMenuFirstEntryId + 1);  // 若葉台 北浜方面, whose file is gone
+    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+    EXPECT_EQ(window.combo().currentText(), up);
+
+    // The connecting line belongs to another level: the box names nothing of this one.
+    window.arrivals().setCurrentRow(ArrivalRowOf(QStringLiteral("東雲橋")));
+    window.Transfer();
+    ASSERT_EQ(ShownFile(), L"shinonome_east.TBL");
+    EXPECT_EQ(window.combo().currentIndex(), -1);
+    EXPECT_TRUE(window.windowTitle().endsWith(ToQString(window.timetable().title)));
+    window.GoBack(false);
+    EXPECT_EQ(window.combo().currentText(), up);
+}
+
+// A traveller who scrolls ahead on the real-time board keeps that view while reading it.
+TEST_F(MainWindowTest, ScrollingAheadHoldsTheRealTimeBoardForAWhile) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    CLstTimes& list = window.departures();
+    auto topRow = [&list] { return list.indexAt(QPoint(2, 2)).row(); };
+    const int next = list.currentRow();
+    ASSERT_EQ(topRow(), next);
+    auto scrollAhead = [&] {
+        list.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QApplication::processEvents();
+        return topRow();
+    };
+    const int ahead = scrollAhead();
+    ASSERT_GT(ahead, next + 1);
+    Advance(100);
+    EXPECT_EQ(topRow(), ahead);
+    // The next train leaves: the selection moves on, the view stays.
+    clock_.Set(Monday(8, 14, 5));
+    Advance(100);
+    EXPECT_EQ(list.currentRow(), next + 1);
+    EXPECT_EQ(topRow(), ahead);
+    EXPECT_TRUE(window.RealTime());
+    // Some seconds without scrolling, and the board follows the clock again.
+    Advance(ScrollHold::kHoldMs);
+    EXPECT_EQ(topRow(), next + 1);
+    // The real-time command ends the hold at once.
+    scrollAhead();
+    window.RunCommand(cmd::kButtonRealTime);
+    Advance(100);
+    EXPECT_EQ(topRow(), next + 1);
+}
+
+// Without a catalogue to open, the clock above the empty board still shows the time.
+TEST_F(MainWindowTest, TheClockRunsWithoutATimetable) {
+    fs::remove(work_.path() / "data" / "vekt.cfg");
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    ASSERT_TRUE(window.timetable().path.empty());
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int* count;
+        explicit PaintCounter(int* c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            *count += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter(&paints);
+    window.clockView().installEventFilter(&counter);
+    clock_.AdvanceMs(1000);
+    EXPECT_TRUE(QTest::qWaitFor([&paints] { return paints > 0; }, 5000));
 }
 
 // A timetable without a section for today shows no departure and so no stations: those of the

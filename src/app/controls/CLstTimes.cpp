@@ -1,5 +1,6 @@
 #include "controls/CLstTimes.h"
 
+#include <QPaintEvent>
 #include <QScrollBar>
 
 #include "board/ListRowLayout.h"
@@ -24,6 +25,9 @@ CLstTimes::CLstTimes(const AppSettings& settings, QWidget* parent)
             Q_EMIT userSelectionChanged(row);
         }
     });
+    // Actions are the user's: the program's own scrolling only sets the value.
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { Q_EMIT userScrolled(); });
 }
 
 void CLstTimes::ApplySettings() {
@@ -111,6 +115,13 @@ void CLstTimes::SelectRow(int index) {
     }
 }
 
+void CLstTimes::SelectRowInPlace(int index) {
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    SelectRow(index);
+    setAutoScroll(scrolls);
+}
+
 void CLstTimes::UpdateChangedRows() {
     rowKeys_.resize(static_cast<std::size_t>(count()));
     const QRect visible = viewport()->rect();
@@ -135,9 +146,18 @@ void CLstTimes::DrawRow(QPainter& painter, const QRect& rect, int row, bool sele
     renderer_.PaintRow(painter, rect, view, selected, frame_);
     if (row >= 0 && row < count()) {
         rowKeys_.resize(static_cast<std::size_t>(count()));
+        const bool paintedWhole =
+            QRegion(rect & viewport()->rect()).subtracted(paintRegion_).isEmpty();
         rowKeys_[static_cast<std::size_t>(row)] =
-            renderer_.KeyOf(rect, std::move(view), selected, frame_);
+            paintedWhole ? std::optional(renderer_.KeyOf(rect, std::move(view), selected, frame_))
+                         : std::nullopt;
     }
+}
+
+void CLstTimes::paintEvent(QPaintEvent* event) {
+    paintRegion_ = event->region();
+    SingleChoiceList::paintEvent(event);
+    paintRegion_ = QRegion();
 }
 
 void CLstTimes::focusInEvent(QFocusEvent* event) {

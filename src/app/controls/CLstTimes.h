@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRegion>
+#include <optional>
 #include <vector>
 
 #include "controls/CLstTimesRenderer.h"
@@ -33,6 +35,8 @@ public:
     // means the present moment in real time.
     int ShowAtMinute(int minutes, Moment now);
     void SelectRow(int index);
+    // Selects `index` without scrolling it into view: the traveller is looking elsewhere.
+    void SelectRowInPlace(int index);
     // The chosen row, or -1: a current row need not be chosen (Qt makes one on taking the focus).
     int SelectedRow() const;
     // Scrolls so that `row` is the top row.
@@ -63,9 +67,12 @@ public:
 Q_SIGNALS:
     // The user moved the selection; never emitted for a selection the program sets.
     void userSelectionChanged(int row);
+    // The user scrolled the list (wheel, scroll bar or its arrows), not the program.
+    void userScrolled();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool IsSelected(int row) const;
@@ -78,7 +85,10 @@ private:
     int rememberedSelection_ = -1;
     unsigned frame_ = 0;
     bool settingSelection_ = false;
-    std::vector<ListRowKey> rowKeys_;  // by row, as last painted
+    // By row, as last painted; none for a row painted only in part (an exposed strip after a
+    // scroll), whose other part may still show what it showed before.
+    std::vector<std::optional<ListRowKey>> rowKeys_;
+    QRegion paintRegion_;  // of the paint event being handled
 
     // The section the list was last filled for in real time, kept across lists for the run.
     static DaySection keptSection_;

@@ -155,6 +155,8 @@ void CKovarisDlg::ConnectControls() {
     connect(combo_, &QComboBox::activated, this, [this] { OnComboSelectionChange(); });
     connect(departures_, &CLstTimes::userSelectionChanged, this,
             &CKovarisDlg::OnDepartureSelectionChange);
+    connect(departures_, &CLstTimes::userScrolled, this,
+            [this] { scrollHold_.Touch(clock_.TickMs()); });
     connect(arrivals_, &QListWidget::itemDoubleClicked, this, [this] { Transfer(); });
     startupTimer_.setSingleShot(true);
     connect(&startupTimer_, &QTimer::timeout, this, &CKovarisDlg::OnStartupTimer);
@@ -185,6 +187,10 @@ Moment CKovarisDlg::Now() const {
 void CKovarisDlg::OnStartupTimer() {
     startupTimer_.stop();
     OpenNode(std::nullopt, false);
+    // The clock runs on while no timetable could be opened.
+    if (!refreshTimer_.isActive()) {
+        StartRefreshTimer();
+    }
 }
 
 void CKovarisDlg::OnRefreshTimer() {
@@ -206,8 +212,7 @@ void CKovarisDlg::Refresh(bool activate) {
     const Moment now = Now();
     const int next = departures_->TrackNow(realTime_, now);
     if (realTime_ && next != -1) {
-        departures_->ScrollToTop(settings_.prevDisp != 0 && next >= 1 ? next - 1 : next);
-        departures_->SelectRow(next);
+        FollowNext(next);
         if (activate) {
             menu_->SetChecked(cmd::kRealTimeMode, true);
         }
@@ -227,6 +232,15 @@ void CKovarisDlg::Refresh(bool activate) {
     departures_->AdvanceFrame();
     departures_->UpdateChangedRows();
     CheckReminder();
+}
+
+void CKovarisDlg::FollowNext(int next) {
+    if (scrollHold_.Holds(clock_.TickMs())) {
+        departures_->SelectRowInPlace(next);
+        return;
+    }
+    departures_->ScrollToTop(settings_.prevDisp != 0 && next >= 1 ? next - 1 : next);
+    departures_->SelectRow(next);
 }
 
 void CKovarisDlg::CheckReminder() {
@@ -251,6 +265,9 @@ void CKovarisDlg::ShowStatusMessage(const QString& text) {
 
 void CKovarisDlg::SetRealTime(bool on) {
     realTime_ = on;
+    if (on) {
+        scrollHold_.Release();
+    }
     menu_->SetChecked(cmd::kRealTimeMode, on);
 }
 
@@ -450,8 +467,8 @@ void CKovarisDlg::ShowLevel(const LevelLoad& load) {
     }
     const LevelOpening opening = ChooseLevelOpening(settings_, startRequest_ == -1, view);
     if (!opening.lastTimetable.empty()) {
-        combo_->setCurrentIndex(-1);
         ShowTimetable(opening.lastTimetable);
+        combo_->setCurrentIndex(-1);
     } else if (opening.comboIndex >= 0) {
         combo_->setCurrentIndex(opening.comboIndex);
         OnComboSelectionChange();
@@ -498,9 +515,12 @@ bool CKovarisDlg::OpenTimetable(const CatalogueEntry& entry) {
 bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     WaitCursor wait;
     if (!timetable_.LoadTimetable(path)) {
+        NameShownTimetable();
         messenger_.Show(std::wstring(kErrorTitle), TimetableLoadFailedMessage(path));
         return false;
     }
+    NameShownTimetable();
+    scrollHold_.Release();
     refreshTimer_.stop();
     const Moment now = Now();
     timetable_.FindNextDeparture(now, realTime_);
@@ -520,6 +540,20 @@ bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     }
     StartRefreshTimer();
     return true;
+}
+
+// The combo box and the title name the timetable on show, whatever brought it there.
+void CKovarisDlg::NameShownTimetable() {
+    const int entry = store_.EntryShowing(timetable_.path);
+    combo_->setCurrentIndex(entry >= 0 ? combo_->findData(entry) : -1);
+    QString title = QStringLiteral("KovarisWin");
+    if (!timetable_.path.empty()) {
+        const std::wstring& path = timetable_.path;
+        const std::wstring name =
+            timetable_.title.empty() ? path.substr(path.find_last_of(L'/') + 1) : timetable_.title;
+        title += QStringLiteral(" - ") + ToQString(name);
+    }
+    setWindowTitle(title);
 }
 
 HistoryReply CKovarisDlg::ShowHistoryEntry(int index) {

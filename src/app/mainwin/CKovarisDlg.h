@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "board/ScrollHold.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueEntry.h"
 #include "catalogue/DataStore.h"
@@ -120,6 +121,8 @@ private:
     void Restart();
     void StartRefreshTimer();
     void FillArrivals(const ArrivalList& list);
+    void FollowNext(int next);
+    void NameShownTimetable();
     Moment Now() const;
 
     AppSettings& settings_;
@@ -142,6 +145,7 @@ private:
     KeyWatch* keyWatch_ = nullptr;
 
     std::vector<ArrivalRow> arrivalRows_;  // what each row of the arrival list stands for
+    ScrollHold scrollHold_;                // a traveller scrolling ahead keeps the view a while
     QTimer startupTimer_;
     QTimer refreshTimer_;
     std::uint64_t lastRefreshTick_ = 0;

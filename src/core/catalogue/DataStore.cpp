@@ -202,3 +202,24 @@ std::optional<CatalogueEntry> DataStore::EntryForChoice(int index) const {
     }
     return std::nullopt;
 }
+
+int DataStore::EntryShowing(std::wstring_view path) const {
+    if (path.empty()) {
+        return -1;
+    }
+    const std::filesystem::path shown = wtext::WideToUtf8(path);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const CatalogueEntry& entry = entries_[i];
+        if (entry.kind == EntryKind::Node) {
+            continue;
+        }
+        const std::wstring resolved = ResolvePath(entry.baseDir, entry.target);
+        std::error_code error;
+        // One file may be reached by several spellings: "dir/../x.TBL", another case.
+        if (resolved == path ||
+            std::filesystem::equivalent(shown, wtext::WideToUtf8(resolved), error)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}

@@ -67,6 +67,9 @@ public:
     // of the entry list; none when the choice no longer exists.
     std::optional<CatalogueEntry> EntryForChoice(int index) const;
 
+    // The index of the timetable entry of this level that names the file at `path`, or -1.
+    int EntryShowing(std::wstring_view path) const;
+
     bool ConfigurationMode() const;
     const AppSettings& settings() const { return *settings_; }
     const std::vector<CatalogueEntry>& entries() const { return entries_; }
