@@ -10,7 +10,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "OffscreenApp.h"
@@ -188,21 +190,65 @@ TEST_F(CDlgSettingTest, ConfirmSavesTheLargestFontSizeAndSaysWhetherItWasWritten
         EXPECT_EQ(settings_->clockFontSize, 640);
         EXPECT_EQ(messenger_.shown, std::vector<std::wstring>{
                                         writable ? L"KovarisWM|設定を保存しました"
-                                                 : L"KovarisWM(エラー)|設定の保存に失敗しました"});
+                                                 : L"KovarisWM(エラー)|設定の保存に失敗しました\n" +
+                                                       settings_->filePath});
         EXPECT_EQ(ReadBytes(File()).find("\r\nClockFontSize=640\r\n") != std::string::npos,
                   writable);
     }
 }
 
-TEST_F(CDlgSettingTest, CancelReadsTheDataPathFromTheFileAgain) {
-    Open();
-    const std::wstring saved = settings_->dataPath;
-    Type(PageOf<CDlgTabBasic>(CDlgSetting::Basic).dataPathEdit(), QStringLiteral("/elsewhere"));
-    ClickTab(CDlgSetting::ClockPage);
-    ASSERT_EQ(settings_->dataPath, L"/elsewhere");
-    QTest::mouseClick(&dialog_->cancelButton(), Qt::LeftButton);
-    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-    EXPECT_EQ(settings_->dataPath, saved);
+// The file the first run writes holds the data path alone, so only the settings as the dialog
+// found them can undo what the pages stored on the way.
+TEST_F(CDlgSettingTest, EveryWayOutButConfirmPutsBackEverySettingOnAOneLineFile) {
+    enum class Way { CancelButton, Escape, Close };
+    for (const Way way : {Way::CancelButton, Way::Escape, Way::Close}) {
+        Open();
+        const std::optional<std::string> opened = settings_->FileBytes();
+        Type(PageOf<CDlgTabBasic>(CDlgSetting::Basic).dataPathEdit(), QStringLiteral("/elsewhere"));
+        ClickTab(CDlgSetting::ClockPage);
+        PageOf<CDlgTabClock>(CDlgSetting::ClockPage).dateCombo().setCurrentIndex(5);
+        ClickTab(CDlgSetting::Font);
+        Type(PageOf<CDlgTabFont>(CDlgSetting::Font).sizeEdit(0), QStringLiteral("200"));
+        ClickTab(CDlgSetting::Behaviour);
+        Type(PageOf<CDlgTabMov1>(CDlgSetting::Behaviour).countDownEdit(), QStringLiteral("9"));
+        ClickTab(CDlgSetting::Keys);
+        QTest::keyClick(&PageOf<CDlgTabSKey>(CDlgSetting::Keys).list(), Qt::Key_F5);
+        ClickTab(CDlgSetting::Basic);
+        ASSERT_EQ(settings_->countDown, 9);
+        ASSERT_EQ(settings_->shortcutKeys[0], 116);
+
+        switch (way) {
+            case Way::CancelButton:
+                QTest::mouseClick(&dialog_->cancelButton(), Qt::LeftButton);
+                break;
+            case Way::Escape:
+                QTest::keyClick(dialog_.get(), Qt::Key_Escape);
+                break;
+            case Way::Close:
+                dialog_->close();
+                break;
+        }
+        EXPECT_EQ(dialog_->result(), QDialog::Rejected) << static_cast<int>(way);
+        EXPECT_FALSE(dialog_->isVisible()) << static_cast<int>(way);
+        EXPECT_EQ(settings_->FileBytes(), opened) << static_cast<int>(way);
+        EXPECT_TRUE(messenger_.shown.empty()) << static_cast<int>(way);
+    }
+}
+
+// A program that keeps any number as the reminder's lead may have written one beyond the page's
+// range: it shows at the nearest end and never holds the user on the page.
+TEST_F(CDlgSettingTest, AReminderLeadOutOfRangeShowsInRangeAndLetsThePageGo) {
+    const std::vector<std::pair<std::wstring, int>> cases = {{L"AlmBefTime=90\n", 60},
+                                                             {L"AlmBefTime=-5\n", 0}};
+    for (const auto& [line, shown] : cases) {
+        Open(line);
+        ClickTab(CDlgSetting::Behaviour);
+        EXPECT_EQ(PageOf<CDlgTabMov1>(CDlgSetting::Behaviour).reminderLeadEdit().value(), shown);
+        ClickTab(CDlgSetting::Basic);
+        EXPECT_EQ(dialog_->tabs().currentIndex(), CDlgSetting::Basic);
+        EXPECT_TRUE(messenger_.shown.empty());
+        EXPECT_EQ(settings_->almBefTime, shown);
+    }
 }
 
 // Formats and modes a hand-edited file can hold beyond what the combos offer.

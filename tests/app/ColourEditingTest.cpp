@@ -147,6 +147,16 @@ TEST_F(ColourCommandTest, ChosenMarkIsColouredOrRemovedAndTheFileWritten) {
          true,
          true,
          {{L"快速", 0x0080FF}, {L"東京行", 0x00FF00}}},
+        {"a colour typed for the mark not chosen is kept too",
+         0,
+         [&](CDlgSetColor& d) {
+             typeInto(d.firstColor(), QStringLiteral("ff8000"));
+             typeInto(d.secondColor(), QStringLiteral("0000ff"));
+             d.okButton().click();
+         },
+         true,
+         true,
+         {{L"快速", 0x0080FF}, {L"東京行", 0xFF0000}}},
         {"one mark: delete",
          1,
          [&](CDlgSetColor& d) {
@@ -186,6 +196,20 @@ TEST_F(ColourCommandTest, ChosenMarkIsColouredOrRemovedAndTheFileWritten) {
         ColorTable onDisk;
         onDisk.Load(dir_.File(L"color.ini"));
         EXPECT_EQ(onDisk.Entries(), c.expected) << c.name;
+    }
+}
+
+// A mark is known by the beginning of its name, so that is what a long one shows.
+TEST(ColourEditingTest, LongMarkNamesShowTheirBeginning) {
+    OffscreenApp();
+    const std::wstring name = L"快速" + std::wstring(40, L'急') + L"行";
+    CDlgSetColor dialog(name, 0x0000FF, name, 0);
+    dialog.show();
+    QApplication::processEvents();
+    for (QLineEdit* edit : {&dialog.firstName(), &dialog.secondName()}) {
+        ASSERT_LT(edit->width(), edit->fontMetrics().horizontalAdvance(edit->text()));
+        const QPoint left(edit->contentsRect().left() + 1, edit->height() / 2);
+        EXPECT_EQ(edit->cursorPositionAt(left), 0);
     }
 }
 

@@ -5,11 +5,14 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -25,6 +28,9 @@
 #include "mainwin/CommandIds.h"
 #include "mainwin/MainMenu.h"
 #include "mainwin/RunState.h"
+#include "settings/CDlgSetting.h"
+#include "settings/CDlgTabFont.h"
+#include "settings/CEdtSpin.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -460,6 +466,62 @@ TEST_F(MainWindowTest, SwitchingTheCatalogueModeSavesAndRestarts) {
         EXPECT_EQ(settings_->cfgRead, writable ? 0 : 1);
         EXPECT_EQ(messenger_.shown.empty(), writable);
     }
+}
+
+// What the user confirmed outlives a save that failed: the window built anew keeps the values in
+// memory rather than read the older file, and the message says what could not be written.
+TEST_F(MainWindowTest, ConfirmedSettingsOutliveAFailedSave) {
+    const fs::path file(work_.File(L"Kovaris.ini"));
+    struct Case {
+        QString face;
+        bool readOnly;
+        std::wstring named;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("맑은 고딕"), false, L"\nFntDate "},
+        {QStringLiteral("ＩＰＡゴシック"), true, L"\n" + work_.File(L"Kovaris.ini")},
+    };
+    for (const Case& c : cases) {
+        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+        WriteSettings(L"CfgRead=1\n");
+        if (c.readOnly) {
+            fs::permissions(file, fs::perms::owner_read);
+        }
+        CKovarisDlg& window = Start(Monday(8, 12, 20));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CDlgSetting*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->tabs().setCurrentIndex(CDlgSetting::Font);
+            auto& fonts = static_cast<CDlgTabFont&>(dialog->page(CDlgSetting::Font));
+            fonts.faceEdit(0).setText(c.face);
+            fonts.sizeEdit(0).setValue(300);
+            dialog->confirmButton().click();
+        });
+        messenger_.shown.clear();
+        window.RunCommand(cmd::kSettings);
+        ASSERT_TRUE(window.RestartRequested());
+        ASSERT_EQ(messenger_.shown.size(), 1u);
+        EXPECT_TRUE(
+            messenger_.shown[0].starts_with(L"KovarisWM(エラー)|設定の保存に失敗しました\n"));
+        EXPECT_NE(messenger_.shown[0].find(c.named), std::wstring::npos) << messenger_.shown[0];
+
+        window_ = std::make_unique<CKovarisDlg>(*settings_, clock_, messenger_, run_);
+        EXPECT_EQ(settings_->fntDate, ToWString(c.face));
+        EXPECT_EQ(settings_->dlgFontSize, 300);
+        EXPECT_EQ(settings_->cfgRead, 1);
+        EXPECT_EQ(messenger_.shown.size(), 1u);
+    }
+}
+
+// A colour list that is there but cannot be read is named when the window reads it.
+TEST_F(MainWindowTest, AColourListLeftUnreadIsNamed) {
+    fs::remove(work_.path() / "data" / "color.ini");
+    fs::create_directory(work_.path() / "data" / "color.ini");
+    Start(Monday(8, 12, 20));
+    EXPECT_EQ(messenger_.shown,
+              std::vector<std::wstring>{L"KovarisWM(警告)|色設定ファイルを読み込めませんでした。"
+                                        L"このファイルには保存しません\n" +
+                                        DataRoot() + L"color.ini"});
 }
 
 // A companion program, here the terminal tool in a process of its own, asks the running window

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "TestFiles.h"
 #include "text/Messenger.h"
+#include "text/WideText.h"
 
 namespace {
 
@@ -260,6 +262,54 @@ TEST(AppSettingsTest, ValueShiftJisCannotHoldFailsTheSaveAndNamesTheKey) {
     AppSettings settings;
     settings.filePath = L"/nonexistent-folder/Kovaris.ini";
     EXPECT_FALSE(settings.Save());
+}
+
+// What a file holds beyond what was read would be lost if it were written over, at the end of
+// the run or at the next colour edit. The settings say so once, when they read the file.
+TEST(AppSettingsTest, AFileLeftUnreadIsNeverWrittenOver) {
+    enum class Found { Nothing, TooLarge, Folder };
+    for (const std::wstring name : {L"Kovaris.ini", L"color.ini"}) {
+        for (const Found found : {Found::Nothing, Found::TooLarge, Found::Folder}) {
+            TempDir dir;
+            const std::wstring path = dir.File(name);
+            const std::filesystem::path onDisk = dir.path() / wtext::WideToUtf8(name);
+            if (found == Found::TooLarge) {
+                WriteBytes(path, "DataPath=/data/\r\n");
+                std::filesystem::resize_file(onDisk, std::uintmax_t{17} << 20);
+            } else if (found == Found::Folder) {
+                std::filesystem::create_directory(onDisk);
+            }
+            const bool unread = found != Found::Nothing;
+            bool saved = false;
+            if (name == L"color.ini") {
+                ColorTable colours;
+                colours.Load(path);
+                EXPECT_EQ(colours.FileLeftUnread(), unread);
+                colours.Set(L"快速", 0x0000FF);
+                saved = colours.Save(path);
+            } else {
+                AppSettings settings = SettingsAt(dir);
+                settings.dataPath = L"/data/";
+                RecordingMessenger messenger;
+                settings.Load(&messenger);
+                EXPECT_EQ(settings.FileLeftUnread(), unread);
+                std::vector<std::pair<std::wstring, std::wstring>> told;
+                if (unread) {
+                    told.emplace_back(L"KovarisWM(警告)",
+                                      L"設定ファイルを読み込めませんでした。"
+                                      L"このファイルには保存しません\n" +
+                                          path);
+                }
+                EXPECT_EQ(messenger.messages, told);
+                saved = settings.Save();
+            }
+            EXPECT_EQ(saved, !unread) << wtext::WideToUtf8(name);
+            EXPECT_EQ(std::filesystem::is_directory(onDisk), found == Found::Folder);
+            if (found == Found::TooLarge) {
+                EXPECT_EQ(std::filesystem::file_size(onDisk), std::uintmax_t{17} << 20);
+            }
+        }
+    }
 }
 
 // The program saves at its end itself; a copy that goes out of scope must not.

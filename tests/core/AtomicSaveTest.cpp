@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Step { None, Create, Write, Flush, Sync, Rename };
+enum class Step { None, Create, Write, Flush, Truncate, Sync, Rename };
 
 // The system's steps, one of which fails as a full disk or a lost device would.
 class FailingSteps : public SaveSteps {
@@ -112,15 +112,60 @@ TEST(AtomicSaveTest, AReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(ReadBytes(path), kOld);
 }
 
-// A folder that takes no new file (permission denied) still lets its writable file be written.
-TEST(AtomicSaveTest, AClosedFolderGetsItsFileWrittenInPlace) {
+// A folder that takes no new file (permission denied), and a save killed at one step: that step
+// and every later one do nothing.
+class KilledInClosedFolder : public SaveSteps {
+public:
+    explicit KilledInClosedFolder(Step killed) : killed_(killed) {}
+
+    std::FILE* Create(const std::string&) override {
+        errno = EACCES;
+        return nullptr;
+    }
+    bool Write(std::FILE* file, std::string_view bytes) override {
+        return Runs(Step::Write) && SaveSteps::Write(file, bytes);
+    }
+    bool Flush(std::FILE* file) override { return Runs(Step::Flush) && SaveSteps::Flush(file); }
+    bool Truncate(std::FILE* file, std::size_t length) override {
+        return Runs(Step::Truncate) && SaveSteps::Truncate(file, length);
+    }
+    bool Sync(std::FILE* file) override { return Runs(Step::Sync) && SaveSteps::Sync(file); }
+
+private:
+    bool Runs(Step step) {
+        dead_ = dead_ || step == killed_;
+        return !dead_;
+    }
+
+    Step killed_;
+    bool dead_ = false;
+};
+
+// Its writable file is written over in place; until the new bytes are all in it the file is
+// never shorter than before, so a kill never leaves it empty or cut.
+TEST(AtomicSaveTest, AClosedFolderGetsItsFileWrittenOverInPlace) {
+    constexpr std::string_view kShort = "DataPath=/s/\r\n";
+    struct Case {
+        std::string_view bytes;
+        Step killed;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {kNew, Step::None, std::string(kNew)},
+        {kShort, Step::None, std::string(kShort)},
+        {kShort, Step::Write, std::string(kOld)},
+        {kShort, Step::Truncate, std::string(kShort) + std::string(kOld.substr(kShort.size()))},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::wstring path = dir.File(L"Kovaris.ini");
+        WriteBytes(path, kOld);
+        KilledInClosedFolder steps(c.killed);
+        EXPECT_EQ(SaveAtomically(path, c.bytes, steps), c.killed == Step::None) << c.expected;
+        EXPECT_EQ(ReadBytes(path), c.expected);
+    }
+    KilledInClosedFolder noFile(Step::None);
     TempDir dir;
-    const std::wstring path = dir.File(L"Kovaris.ini");
-    WriteBytes(path, kOld);
-    FailingSteps closedFolder(Step::Create, EACCES);
-    ASSERT_TRUE(SaveAtomically(path, kNew, closedFolder));
-    EXPECT_EQ(ReadBytes(path), kNew);
-    FailingSteps noFile(Step::Create, EACCES);
     EXPECT_FALSE(SaveAtomically(dir.File(L"absent.ini"), kNew, noFile));
 }
 

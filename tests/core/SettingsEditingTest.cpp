@@ -97,8 +97,8 @@ TEST(SettingsEditingTest, AChosenMarkWithoutNameChangesNothing) {
     ColorTable table;
     table.Set(L"快速", 0x0000FF);
     const auto before = table.Entries();
-    EXPECT_FALSE(ApplyColorDialogResult(table, L"快速", L"", {1, true, 0x00FF00, 0}));
-    EXPECT_FALSE(ApplyColorDialogResult(table, L"", L"快速", {0, true, 0, 0x00FF00}));
+    EXPECT_FALSE(ApplyColorDialogResult(table, L"快速", L"", {1, true, 0x0000FF, 0}));
+    EXPECT_FALSE(ApplyColorDialogResult(table, L"", L"快速", {0, true, 0, 0x0000FF}));
     EXPECT_EQ(table.Entries(), before);
     EXPECT_EQ(InitialColorChoice(L"普通", 0x123456), 1);
     EXPECT_EQ(InitialColorChoice(L"普通", 0), 0);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <utility>
 
 #include "board/WindowLayout.h"
 #include "catalogue/CatalogueMessages.h"
@@ -57,9 +58,14 @@ constexpr std::array<ButtonSpec, 6> kButtons = {{
     {cmd::kButtonTransferGo, u"＞", winlayout::kTransferGo},
 }};
 
-// The settings are read before the window builds anything from them.
-AppSettings& LoadSettings(AppSettings& settings, Messenger& messenger) {
-    settings.Load(&messenger);
+// The settings are read before the window builds anything from them. After a failed save the
+// file is behind what the user confirmed, so the window takes the values in memory instead.
+AppSettings& LoadSettings(AppSettings& settings, Messenger& messenger, RunState& run) {
+    if (std::exchange(run.settingsAheadOfFile, false)) {
+        settings.CheckDataPath(&messenger);
+    } else {
+        settings.Load(&messenger);
+    }
     settings.LoadHistory();
     return settings;
 }
@@ -82,7 +88,7 @@ static void InitProgramResources() {
 CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& messenger,
                          RunState& run, QWidget* parent)
     : QDialog(parent),
-      settings_(LoadSettings(settings, messenger)),
+      settings_(LoadSettings(settings, messenger, run)),
       clock_(clock),
       messenger_(messenger),
       run_(run),
@@ -169,6 +175,11 @@ void CKovarisDlg::Initialise() {
     setWindowIcon(QIcon(QStringLiteral(":/kovariswin/kovariswin.svg")));
     combo_->setVisible(settings_.dspCmbTbl != 0);
     store_.LoadTables();
+    if (store_.colours.FileLeftUnread()) {
+        messenger_.Show(
+            std::wstring(kSettingsWarningTitle),
+            UnreadFileText(kColourFileName, DataRootFile(settings_.dataPath, L"color.ini")));
+    }
     realTime_ = true;
     timetable_.SetForcedDay(0);
     MarkDayMenu();
@@ -381,10 +392,11 @@ void CKovarisDlg::MarkDayMenu() {
 void CKovarisDlg::ToggleConfigurationMode() {
     settings_.cfgRead = settings_.cfgRead != 0 ? 0 : 1;
     // The window built anew reads the file again: unsaved, the switch would silently not happen.
-    if (!settings_.Save()) {
+    std::wstring failedKey;
+    if (!settings_.Save(&failedKey)) {
         settings_.cfgRead = settings_.cfgRead != 0 ? 0 : 1;
         messenger_.Show(std::wstring(kSettingsSaveFailedTitle),
-                        std::wstring(kSettingsSaveFailedText));
+                        SettingsSaveFailedText(settings_, failedKey));
         return;
     }
     Restart();
@@ -397,8 +409,9 @@ void CKovarisDlg::Restart() {
 
 void CKovarisDlg::ShowSettings() {
     CDlgSetting dialog(settings_, clock_, messenger_, this);
-    // The dialog has saved the settings; a new window takes them all up.
+    // A new window takes up the settings the dialog has confirmed, saved or not.
     if (dialog.exec() == QDialog::Accepted) {
+        run_.settingsAheadOfFile = !dialog.Saved();
         Restart();
     }
 }

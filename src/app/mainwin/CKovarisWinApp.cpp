@@ -1,9 +1,13 @@
 #include "mainwin/CKovarisWinApp.h"
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
+#include "settings/SettingsMessages.h"
+#include "text/WideText.h"
 #include "timetable/Clock.h"
 
 // The program saves once, at the end of the run, in Run.
@@ -32,5 +36,20 @@ int CKovarisWinApp::Run() {
         messenger_.SetParent(nullptr);
         restart = window.RestartRequested();
     } while (restart);
-    return settings_.Save() ? 0 : 1;
+    return SaveAtEnd();
+}
+
+int CKovarisWinApp::SaveAtEnd() {
+    std::wstring failedKey;
+    if (settings_.Save(&failedKey)) {
+        return 0;
+    }
+    const std::wstring text = SettingsSaveFailedText(settings_, failedKey);
+    std::fprintf(stderr, "kovariswin: %s\n", wtext::WideToUtf8(text).c_str());
+    // A file left unread was named when it was read; a run that ends by itself has nobody to
+    // close a box.
+    if (!settings_.FileLeftUnread() && !options_.exitAfterFirstPaint) {
+        messenger_.Show(std::wstring(kSettingsSaveFailedTitle), text);
+    }
+    return 1;
 }

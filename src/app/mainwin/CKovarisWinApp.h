@@ -19,10 +19,14 @@ public:
 
     explicit CKovarisWinApp(Options options);
 
-    // Runs windows until one closes for good, then saves the settings; the exit status.
+    // Runs windows until one closes for good, then saves the settings; the exit status (1 when
+    // the settings could not be saved).
     int Run();
 
 private:
+    // Saves the settings and says so when that fails; the exit status.
+    int SaveAtEnd();
+
     Options options_;
     AppSettings settings_;
     QtMessenger messenger_;

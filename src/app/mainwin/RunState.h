@@ -7,4 +7,6 @@
 struct RunState {
     ActivityIndicator indicator;
     DepartureReminder reminder;
+    // The settings confirmed last could not be saved: the next window must not read the file.
+    bool settingsAheadOfFile = false;
 };

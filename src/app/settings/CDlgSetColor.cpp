@@ -22,8 +22,12 @@ CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef colour1, const st
       delete_(new QPushButton(QStringLiteral("設定削除"), this)),
       close_(new QPushButton(QStringLiteral("閉じる"), this)) {
     setWindowTitle(QStringLiteral("色設定"));
-    firstName_->setReadOnly(true);
-    secondName_->setReadOnly(true);
+    for (QLineEdit* name : {firstName_, secondName_}) {
+        name->setReadOnly(true);
+        // A long name is known by its beginning; the edit would show its end.
+        name->setCursorPosition(0);
+        name->setToolTip(name->text());
+    }
     firstColour_->SetColor(colour1);
     secondColour_->SetColor(colour2);
     (InitialColorChoice(name2, colour2) == 1 ? secondRadio_ : firstRadio_)->setChecked(true);

@@ -24,6 +24,8 @@ public:
 
     QRadioButton& firstRadio() const { return *firstRadio_; }
     QRadioButton& secondRadio() const { return *secondRadio_; }
+    QLineEdit& firstName() const { return *firstName_; }
+    QLineEdit& secondName() const { return *secondName_; }
     CEdtColor& firstColor() const { return *firstColour_; }
     CEdtColor& secondColor() const { return *secondColour_; }
     QPushButton& okButton() const { return *ok_; }

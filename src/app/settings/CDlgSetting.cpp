@@ -7,8 +7,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <string>
 
-#include "settings/AppSettings.h"
 #include "settings/CDlgTabBasic.h"
 #include "settings/CDlgTabClock.h"
 #include "settings/CDlgTabFont.h"
@@ -28,6 +28,7 @@ CDlgSetting::CDlgSetting(AppSettings& settings, const Clock& clock, Messenger& m
       cancel_(new QPushButton(QStringLiteral("キャンセル"), this)) {
     setWindowTitle(QStringLiteral("設定"));
     settings_.LoadTdSettings();
+    opened_ = settings_;
     AddPages(clock);
 
     confirm_->setDefault(true);
@@ -133,17 +134,22 @@ void CDlgSetting::Confirm() {
     if (!StoreCurrentPage()) {
         return;
     }
-    if (settings_.Save()) {
+    std::wstring failedKey;
+    saved_ = settings_.Save(&failedKey);
+    if (saved_) {
         messenger_.Show(L"KovarisWM", L"設定を保存しました");
     } else {
         messenger_.Show(std::wstring(kSettingsSaveFailedTitle),
-                        std::wstring(kSettingsSaveFailedText));
+                        SettingsSaveFailedText(settings_, failedKey));
     }
     // Closed as confirmed either way: the window restarts with the values in memory.
     accept();
 }
 
+// Pages store their values as they are left and keys as they are pressed, so the file alone
+// cannot say what was there before: it need not list every key.
 void CDlgSetting::reject() {
-    settings_.Load(&messenger_);
+    settings_ = opened_;
+    settings_.CheckDataPath(&messenger_);
     QDialog::reject();
 }

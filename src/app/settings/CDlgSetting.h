@@ -3,7 +3,8 @@
 #include <QDialog>
 #include <vector>
 
-class AppSettings;
+#include "settings/AppSettings.h"
+
 class CDlgTab;
 class Clock;
 class Messenger;
@@ -13,8 +14,8 @@ class QTabWidget;
 
 // The settings dialog: five pages of settings in tabs. A page is stored when the user leaves it
 // and refuses to be left while it holds a value out of range. "設定" stores the current page and
-// saves the file (the caller then restarts its window); "キャンセル" reads the file again,
-// throwing away whatever the pages stored.
+// saves the file (the caller then restarts its window); every other way out puts the settings
+// back as they were when the dialog opened.
 class CDlgSetting : public QDialog {
     Q_OBJECT
 
@@ -30,8 +31,10 @@ public:
     CDlgTab& page(Page page) const { return *pages_[static_cast<std::size_t>(page)]; }
     QPushButton& confirmButton() const { return *confirm_; }
     QPushButton& cancelButton() const { return *cancel_; }
+    // Whether "設定" wrote the file; when not, only memory holds the values confirmed.
+    bool Saved() const { return saved_; }
 
-    // Leaving the dialog any other way than by "設定" throws the changes away.
+    // Leaving the dialog any other way than by "設定" (Escape, closing) throws the changes away.
     void reject() override;
 
 protected:
@@ -46,10 +49,12 @@ private:
     void Confirm();
 
     AppSettings& settings_;
+    AppSettings opened_;
     Messenger& messenger_;
     QTabWidget* tabs_;
     QPushButton* confirm_;
     QPushButton* cancel_;
     std::vector<CDlgTab*> pages_;
     int currentPage_ = 0;
+    bool saved_ = false;
 };

@@ -55,7 +55,9 @@ void CDlgTabMov1::LoadFromSettings() {
     SelectMode(*stationScroll_, settings_.dirScroll);
     SelectMode(*noteScroll_, settings_.scrollMode);
     selectedOnly_->setChecked(settings_.scrollMode2 != 0);
-    reminderLead_->setValue(settings_.almBefTime);
+    // The file may come from a program that keeps any number here; out of range, it would keep
+    // the user on this page.
+    reminderLead_->setValue(std::clamp(settings_.almBefTime, kMinMinutes, kMaxReminderLead));
 }
 
 bool CDlgTabMov1::StoreToSettings() {

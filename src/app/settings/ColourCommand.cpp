@@ -17,7 +17,8 @@ bool RunColourCommand(QWidget* parent, const Timetable& timetable, int selectedR
         !ApplyColorDialogResult(table, marks.name1, marks.name2, dialog.result())) {
         return false;
     }
-    // A failed save goes unreported: the new colour still shows for the rest of this run.
+    // A failed save goes unreported (a file left unread was named when the window read it): the
+    // new colour still shows for the rest of this run.
     table.Save(DataRootFile(dataPath, L"color.ini"));
     return true;
 }

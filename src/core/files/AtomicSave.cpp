@@ -56,9 +56,12 @@ std::string TemporaryName(const std::string& target) {
     return DirectoryOf(target) + "/." + name + "." + suffix;
 }
 
-// Every step up to the device, then closes `file` whatever happened.
-bool WriteThrough(std::FILE* file, std::string_view bytes, SaveSteps& steps) {
-    const bool ok = steps.Write(file, bytes) && steps.Flush(file) && steps.Sync(file);
+// Every step up to the device, then closes `file` whatever happened. A file written over in
+// place is cut to the new length only once all the new bytes are in it: a kill before that
+// leaves it no shorter than it was, never empty.
+bool WriteThrough(std::FILE* file, std::string_view bytes, SaveSteps& steps, bool inPlace) {
+    const bool ok = steps.Write(file, bytes) && steps.Flush(file) &&
+                    (!inPlace || steps.Truncate(file, bytes.size())) && steps.Sync(file);
     return std::fclose(file) == 0 && ok;
 }
 
@@ -111,10 +114,10 @@ bool SaveAtomically(std::wstring_view path, std::string_view bytes, SaveSteps& s
             return false;
         }
         std::FILE* inPlace = steps.OpenExisting(target);
-        return inPlace != nullptr && WriteThrough(inPlace, bytes, steps);
+        return inPlace != nullptr && WriteThrough(inPlace, bytes, steps, true);
     }
     const bool keptMode = !exists || ::fchmod(::fileno(file), old.st_mode & 07777) == 0;
-    if (!WriteThrough(file, bytes, steps) || !keptMode || !steps.Rename(temporary, target)) {
+    if (!WriteThrough(file, bytes, steps, false) || !keptMode || !steps.Rename(temporary, target)) {
         ::unlink(temporary.c_str());
         return false;
     }

@@ -16,7 +16,7 @@ bool CSJisFile::Open(std::wstring_view path, Mode mode) {
         return file_ != nullptr;
     }
     const FileRead read = ReadRegularFile(path, bytes_);
-    if (read == FileRead::Refused) {
+    if (read == FileRead::Missing || read == FileRead::Refused) {
         return false;
     }
     // The lines read before an error are still handed out; Good() tells the caller.

@@ -33,6 +33,9 @@ FileRead ReadRegularFile(std::wstring_view path, std::string& bytes) {
     bytes.clear();
     // Without O_NONBLOCK, opening a FIFO waits for a writer; the type is only known once open.
     const FileDescriptor file(::open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        return FileRead::Missing;
+    }
     struct stat status {};
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         static_cast<unsigned long long>(status.st_size) > kMaxDataFileBytes) {

@@ -28,7 +28,7 @@ std::FILE* SaveSteps::Create(const std::string& path) {
 }
 
 std::FILE* SaveSteps::OpenExisting(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
     return StreamOf(fd);
 }
 
@@ -38,6 +38,10 @@ bool SaveSteps::Write(std::FILE* file, std::string_view bytes) {
 
 bool SaveSteps::Flush(std::FILE* file) {
     return std::fflush(file) == 0;
+}
+
+bool SaveSteps::Truncate(std::FILE* file, std::size_t length) {
+    return ::ftruncate(::fileno(file), static_cast<off_t>(length)) == 0;
 }
 
 bool SaveSteps::Sync(std::FILE* file) {

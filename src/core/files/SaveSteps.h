@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -12,10 +13,13 @@ public:
 
     // A new file that did not exist before (never through a link planted at `path`).
     virtual std::FILE* Create(const std::string& path);
-    // An existing file, truncated: the fallback when its folder cannot take a new file.
+    // An existing file, as it is, to be written over from its start: the fallback when its
+    // folder cannot take a new file.
     virtual std::FILE* OpenExisting(const std::string& path);
     virtual bool Write(std::FILE* file, std::string_view bytes);
     virtual bool Flush(std::FILE* file);
+    // Cuts the file to `length` bytes (after a flush, so the stream holds nothing more).
+    virtual bool Truncate(std::FILE* file, std::size_t length);
     // Until the bytes are on the device, not just in the kernel's cache.
     virtual bool Sync(std::FILE* file);
     virtual bool Rename(const std::string& from, const std::string& to);

@@ -11,8 +11,10 @@
 #include "files/AtomicSave.h"
 #include "files/CSJisFile.h"
 #include "files/PathLookup.h"
+#include "files/RegularFile.h"
 #include "files/SJisLines.h"
 #include "settings/KeyValueLine.h"
+#include "settings/SettingsMessages.h"
 #include "settings/ShortcutTable.h"
 #include "text/Messenger.h"
 #include "text/SJisCodec.h"
@@ -210,15 +212,14 @@ void ReadKeyLines(SJisLines& lines, const std::vector<SettingKey>& keys, AppSett
     }
 }
 
-// Reads a key file into the fields of `keys`; false when the file cannot be opened.
-bool ReadKeyFile(const std::wstring& path, const std::vector<SettingKey>& keys,
-                 AppSettings& settings) {
-    CSJisFile file;
-    if (!file.Open(path, CSJisFile::Mode::Read)) {
-        return false;
-    }
-    ReadKeyLines(file.Lines(), keys, settings);
-    return true;
+// Reads a key file into the fields of `keys`; the lines read before a read error count.
+FileRead ReadKeyFile(const std::wstring& path, const std::vector<SettingKey>& keys,
+                     AppSettings& settings) {
+    std::string bytes;
+    const FileRead read = ReadRegularFile(path, bytes);
+    SJisLines lines(bytes);
+    ReadKeyLines(lines, keys, settings);
+    return read;
 }
 
 constexpr std::size_t kHistoryNameLength = 16;
@@ -246,10 +247,20 @@ HistoryEntry ParseHistoryLine(std::wstring_view line) {
 
 bool AppSettings::Load(Messenger* messenger) {
     // A missing file keeps every field as it is; the warning below still applies.
-    ReadKeyFile(filePath, SettingsKeys(), *this);
+    fileLeftUnread_ = LeftUnread(ReadKeyFile(filePath, SettingsKeys(), *this));
+    if (fileLeftUnread_ && messenger != nullptr) {
+        messenger->Show(std::wstring(kSettingsWarningTitle),
+                        UnreadFileText(kSettingsFileName, filePath));
+    }
+    return CheckDataPath(messenger);
+}
+
+bool AppSettings::CheckDataPath(Messenger* messenger) {
+    dataPath = NormaliseDataPath(dataPath);
     if (dataPath.empty()) {
         if (messenger != nullptr) {
-            messenger->Show(L"KovarisWM(警告)", L"データのパスが設定されていません。");
+            messenger->Show(std::wstring(kSettingsWarningTitle),
+                            L"データのパスが設定されていません。");
         }
         return false;
     }
@@ -284,6 +295,9 @@ std::optional<std::string> AppSettings::FileBytes(std::wstring* failedKey) const
 }
 
 bool AppSettings::Save(std::wstring* failedKey) const {
+    if (fileLeftUnread_) {
+        return false;
+    }
     const std::optional<std::string> bytes = FileBytes(failedKey);
     return bytes && SaveAtomically(filePath, *bytes);
 }

@@ -43,13 +43,19 @@ struct HistoryEntry {
 // life never touch the file; the program saves at its end itself.
 class AppSettings {
 public:
-    // Reads the settings file; true when a data path is known afterwards. Without one the
-    // warning goes to `messenger` (when given).
+    // Reads the settings file; true when a data path is known afterwards (see CheckDataPath).
+    // A file that is there but cannot be read whole (too large, not readable, not a regular
+    // file) is never written over by Save; `messenger` (when given) is told so.
     bool Load(Messenger* messenger);
+    // Brings the data path to the form Load gives it (no blanks around it, a "/" at its end);
+    // false when none is known, after the warning to `messenger` (when given).
+    bool CheckDataPath(Messenger* messenger);
     // Writes the 41 keys in their fixed order, replacing the file only when all was written.
     // A value Shift-JIS cannot hold fails the save with nothing written (the old file stays),
     // and its key goes to `failedKey` when given.
     bool Save(std::wstring* failedKey = nullptr) const;
+    // The file Load found but could not read whole; Save leaves it alone.
+    bool FileLeftUnread() const { return fileLeftUnread_; }
 
     // The key lines of a settings file, from memory; keys not named keep their values.
     void Read(SJisLines& source);
@@ -125,4 +131,7 @@ public:
     int alphaFrame = 70;
     int alphaFrame2 = 30;
     int clearType = 0;
+
+private:
+    bool fileLeftUnread_ = false;
 };

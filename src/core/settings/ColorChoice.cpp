@@ -6,18 +6,32 @@ int InitialColorChoice(std::wstring_view name2, ColorRef colour2) {
     return !name2.empty() && colour2 != 0 ? 1 : 0;
 }
 
+namespace {
+
+void SetOrRemove(ColorTable& table, std::wstring_view name, ColorRef colour, bool remove) {
+    if (remove || colour == 0) {
+        table.Remove(std::wstring(name));
+    } else {
+        table.Set(std::wstring(name), colour);
+    }
+}
+
+}  // namespace
+
 bool ApplyColorDialogResult(ColorTable& table, std::wstring_view name1, std::wstring_view name2,
                             const ColorDialogResult& result) {
     const bool second = result.choice == 1;
-    const std::wstring name(second ? name2 : name1);
-    const ColorRef colour = second ? result.colour2 : result.colour1;
-    if (name.empty()) {
-        return false;
+    const std::wstring_view chosen = second ? name2 : name1;
+    const std::wstring_view other = second ? name1 : name2;
+    const ColorRef otherColour = second ? result.colour1 : result.colour2;
+    // The dialog showed each mark in its entry's colour, black without one.
+    const bool otherChanged = !other.empty() && otherColour != table.Find(other).value_or(0);
+    if (otherChanged) {
+        SetOrRemove(table, other, otherColour, false);
     }
-    if (result.deleteRequest || colour == 0) {
-        table.Remove(name);
-    } else {
-        table.Set(name, colour);
+    // Last, so that it wins should both marks have one name.
+    if (!chosen.empty()) {
+        SetOrRemove(table, chosen, second ? result.colour2 : result.colour1, result.deleteRequest);
     }
-    return true;
+    return otherChanged || !chosen.empty();
 }

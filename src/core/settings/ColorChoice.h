@@ -16,7 +16,8 @@ struct ColorDialogResult {
 int InitialColorChoice(std::wstring_view name2, ColorRef colour2);
 
 // Gives the chosen mark its new colour, or removes its entry when asked to or when the colour is
-// black, which is how the list reads a mark without colour. False when the chosen mark has no
-// name: then nothing changed and there is nothing to save.
+// black, which is how the list reads a mark without colour. A colour the user changed for the
+// other mark (one that differs from its entry) is kept the same way. False when nothing was
+// given to a named mark: then there is nothing to save.
 bool ApplyColorDialogResult(ColorTable& table, std::wstring_view name1, std::wstring_view name2,
                             const ColorDialogResult& result);

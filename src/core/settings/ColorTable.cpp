@@ -6,7 +6,7 @@
 #include <string>
 
 #include "files/AtomicSave.h"
-#include "files/CSJisFile.h"
+#include "files/RegularFile.h"
 #include "files/SJisLines.h"
 #include "text/SJisCodec.h"
 #include "text/WideText.h"
@@ -53,11 +53,11 @@ bool ParseColourLine(std::wstring_view line, std::wstring& name, ColorRef& colou
 }  // namespace
 
 void ColorTable::Load(std::wstring_view path) {
-    entries_.clear();
-    CSJisFile file;
-    if (file.Open(path, CSJisFile::Mode::Read)) {
-        Read(file.Lines());
-    }
+    std::string bytes;
+    const FileRead read = ReadRegularFile(path, bytes);
+    SJisLines lines(bytes);
+    Read(lines);
+    fileLeftUnread_ = LeftUnread(read);
 }
 
 void ColorTable::Read(SJisLines& lines) {
@@ -84,7 +84,7 @@ std::string ColorTable::FileBytes() const {
 }
 
 bool ColorTable::Save(std::wstring_view path) const {
-    return SaveAtomically(path, FileBytes());
+    return !fileLeftUnread_ && SaveAtomically(path, FileBytes());
 }
 
 std::optional<ColorRef> ColorTable::Find(std::wstring_view name) const {

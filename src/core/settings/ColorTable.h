@@ -15,12 +15,16 @@ using ColorRef = std::uint32_t;
 // Names are ordered by UTF-16 code unit, which is the order the file is written in.
 class ColorTable {
 public:
-    // Replaces the table by the file's content; a missing file leaves the table empty.
+    // Replaces the table by the file's content; a missing file leaves the table empty. A file
+    // that is there but cannot be read whole (too large, not readable, not a regular file) is
+    // never written over by Save.
     void Load(std::wstring_view path);
     // The same from lines in memory.
     void Read(SJisLines& lines);
-    // Writes the whole table through a temporary file; false when any step failed.
+    // Writes the whole table through a temporary file; false when any step failed, or when it
+    // would write over the file Load could not read.
     bool Save(std::wstring_view path) const;
+    bool FileLeftUnread() const { return fileLeftUnread_; }
     // What Save writes. A name Shift-JIS cannot hold (only a name read from malformed bytes
     // can be one) is written with "?" in its place, so one odd mark never costs all colours.
     std::string FileBytes() const;
@@ -32,4 +36,5 @@ public:
 
 private:
     std::map<std::wstring, ColorRef, std::less<>> entries_;
+    bool fileLeftUnread_ = false;
 };
