@@ -4,6 +4,7 @@
 
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
+#include "mainwin/WindowStateKeeper.h"
 #include "timetable/Clock.h"
 
 // The program saves once, at the end of the run, in Run.
@@ -16,9 +17,12 @@ int CKovarisWinApp::Run() {
     } else {
         clock = std::make_unique<SystemClock>();
     }
+    WindowStateKeeper kept(settings_.filePath);
+    run_.reminder.SetOn(kept.ReminderOn());
     bool restart = false;
     do {
         CKovarisDlg window(settings_, *clock, messenger_, run_);
+        kept.Restore(window);
         DesktopNotifier notifier;
         QObject::connect(&window, &CKovarisDlg::reminderDue, &notifier, &DesktopNotifier::Notify);
         QObject::connect(&notifier, &DesktopNotifier::unavailable, &window,
@@ -29,6 +33,7 @@ int CKovarisWinApp::Run() {
             window.ExitAfterFirstPaint();
         }
         window.exec();
+        kept.Keep(window, run_.reminder.IsOn());
         messenger_.SetParent(nullptr);
         restart = window.RestartRequested();
     } while (restart);
