@@ -21,11 +21,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The names of Debian 12 (bookworm). The Svg module draws the window icon as an image plugin;
-# the D-Bus module carries desktop notifications; libzip and libcsv read the feeds of
-# `kovaris import-gtfs`. A test checks that every library the programs link comes from a
-# package named here.
+# the D-Bus module carries desktop notifications; libxcb tells the keyboard layout; libzip and
+# libcsv read the feeds of `kovaris import-gtfs`. A test checks that every library the programs
+# link comes from a package named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libgcc-s1, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
 libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6dbus6 (>= 6.4), \
-libzip4, libcsv3, fonts-ipafont-gothic")
+libxcb1, libzip4, libcsv3, fonts-ipafont-gothic")
 include(CPack)

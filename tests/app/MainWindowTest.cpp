@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -384,6 +385,30 @@ TEST_F(MainWindowTest, ShortcutKeysActWhereverTheFocusIs) {
     EXPECT_EQ(window.timetable().viewMoment, Monday(9, 0));
     EXPECT_TRUE(window.store().transfers.empty());
     EXPECT_TRUE(messenger_.shown.empty());  // going back would have said there is no transfer
+}
+
+// Turning the wheel over the timetable choice scrolls past it unless the traveller has put the
+// focus there: only then does the wheel choose another timetable.
+TEST_F(MainWindowTest, TheWheelChangesTheTimetableOnlyWithTheFocusOnTheChoice) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    QComboBox& combo = window.combo();
+    auto turnDown = [&combo] {
+        const QPointF centre = QRectF(combo.rect()).center();
+        QWheelEvent event(centre, combo.mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&combo, &event);
+        QApplication::processEvents();
+    };
+    window.activateWindow();
+    window.departures().setFocus();
+    turnDown();
+    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+    EXPECT_FALSE(combo.hasFocus());
+
+    combo.setFocus();
+    ASSERT_TRUE(combo.hasFocus());
+    turnDown();
+    EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
 }
 
 // An arrow key bound to its own list's arrow action: at the list's end the arrow the program

@@ -30,4 +30,33 @@ TEST(VirtualKeyTest, KeysGiveTheirWindowsCodes) {
     }
 }
 
+// What the X server reports for a press on a Japanese keyboard: the keycode of the key's place
+// and the character it typed. Keys with a place code get it whatever Shift made of them; the
+// others, and presses without a keycode, go by their character.
+TEST(VirtualKeyTest, KeysOnAJapaneseKeyboardKeepTheirOwnCodes) {
+    struct Case {
+        quint32 keycode;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        KeyboardLayout layout;
+        int code;
+    };
+    const Case cases[] = {
+        {21, Qt::Key_AsciiCircum, Qt::NoModifier, KeyboardLayout::Jis, 0xDE},
+        {15, Qt::Key_6, Qt::NoModifier, KeyboardLayout::Jis, '6'},
+        {15, Qt::Key_Ampersand, Qt::ShiftModifier, KeyboardLayout::Jis, '6'},
+        {11, Qt::Key_QuoteDbl, Qt::ShiftModifier, KeyboardLayout::Jis, '2'},
+        {47, Qt::Key_Plus, Qt::ShiftModifier, KeyboardLayout::Jis, 0xBB},
+        {97, Qt::Key_Backslash, Qt::NoModifier, KeyboardLayout::Jis, 0xE2},
+        {38, Qt::Key_A, Qt::NoModifier, KeyboardLayout::Jis, 'A'},
+        {47, Qt::Key_Colon, Qt::ShiftModifier, KeyboardLayout::Us, 0xBA},
+        {21, Qt::Key_AsciiCircum, Qt::NoModifier, KeyboardLayout::Other, '6'},
+        {0, Qt::Key_At, Qt::NoModifier, KeyboardLayout::Jis, '2'},
+    };
+    for (const Case& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.keycode, 0, 0);
+        EXPECT_EQ(VirtualKeyCode(event, c.layout), c.code) << c.keycode << " " << std::hex << c.key;
+    }
+}
+
 }  // namespace

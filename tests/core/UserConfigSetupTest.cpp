@@ -26,27 +26,39 @@ struct FoldersCase {
     const char* name;
     std::map<std::string, std::string> environment;
     std::optional<UserFolders> expected;
+    std::optional<fs::path> state;
 };
 
 TEST(UserConfigSetupTest, FoldersFollowTheXdgRules) {
     const std::vector<FoldersCase> cases = {
         {"defaults under HOME",
          {{"HOME", "/home/u"}},
-         UserFolders{"/home/u/.config/kovariswin", "/home/u/.local/share/kovariswin/data"}},
+         UserFolders{"/home/u/.config/kovariswin", "/home/u/.local/share/kovariswin/data"},
+         "/home/u/.local/state/kovariswin"},
         {"XDG folders",
-         {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"}},
-         UserFolders{"/c/kovariswin", "/d/kovariswin/data"}},
+         {{"HOME", "/home/u"},
+          {"XDG_CONFIG_HOME", "/c"},
+          {"XDG_DATA_HOME", "/d"},
+          {"XDG_STATE_HOME", "/s"}},
+         UserFolders{"/c/kovariswin", "/d/kovariswin/data"},
+         "/s/kovariswin"},
         {"relative or empty XDG values are ignored",
-         {{"HOME", "/home/u"}, {"XDG_CONFIG_HOME", "rel"}, {"XDG_DATA_HOME", ""}},
-         UserFolders{"/home/u/.config/kovariswin", "/home/u/.local/share/kovariswin/data"}},
-        {"no HOME", {{"XDG_CONFIG_HOME", "/c"}}, std::nullopt},
-        {"relative HOME", {{"HOME", "u"}}, std::nullopt},
+         {{"HOME", "/home/u"},
+          {"XDG_CONFIG_HOME", "rel"},
+          {"XDG_DATA_HOME", ""},
+          {"XDG_STATE_HOME", "s"}},
+         UserFolders{"/home/u/.config/kovariswin", "/home/u/.local/share/kovariswin/data"},
+         "/home/u/.local/state/kovariswin"},
+        {"no HOME", {{"XDG_CONFIG_HOME", "/c"}}, std::nullopt, std::nullopt},
+        {"relative HOME", {{"HOME", "u"}}, std::nullopt, std::nullopt},
     };
     for (const FoldersCase& c : cases) {
-        const std::optional<UserFolders> found = FindUserFolders([&](const char* name) {
+        const EnvironmentLookup environment = [&](const char* name) {
             const auto it = c.environment.find(name);
             return it == c.environment.end() ? nullptr : it->second.c_str();
-        });
+        };
+        EXPECT_EQ(FindStateFolder(environment), c.state) << c.name;
+        const std::optional<UserFolders> found = FindUserFolders(environment);
         ASSERT_EQ(found.has_value(), c.expected.has_value()) << c.name;
         if (found) {
             EXPECT_EQ(found->config, c.expected->config) << c.name;

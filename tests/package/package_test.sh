@@ -32,14 +32,16 @@ done
 export QT_QPA_PLATFORM=offscreen
 mkdir "$work/run"
 printf 'DataPath=%s/share/kovariswin/demo/\r\nCfgRead=1\r\n' "$usr" >"$work/run/Kovaris.ini"
-(cd "$work/run" && timeout 60 "$usr/bin/kovariswin" --exit-after-first-paint) ||
+# The window's place goes to a state folder of the test's, not to the user's.
+(cd "$work/run" &&
+  XDG_STATE_HOME=$work/state timeout 60 "$usr/bin/kovariswin" --exit-after-first-paint) ||
   fail "kovariswin did not paint the unpacked demo data"
 
 # The menu's command, started in the home folder of a user who never ran the program.
 read -r program options < <(sed -n 's/^Exec=//p' "$usr/share/applications/$id.desktop")
 home=$work/home
 mkdir "$home"
-(cd "$home" && HOME=$home XDG_CONFIG_HOME='' XDG_DATA_HOME='' \
+(cd "$home" && HOME=$home XDG_CONFIG_HOME='' XDG_DATA_HOME='' XDG_STATE_HOME='' \
   timeout 60 "$usr/bin/$program" $options --exit-after-first-paint) ||
   fail "the menu's first start failed"
 data=$home/.local/share/kovariswin/data
@@ -47,4 +49,5 @@ grep -q "^DataPath=$data/"$'\r'"\$" "$home/.config/kovariswin/Kovaris.ini" ||
   fail "Kovaris.ini does not name $data"
 cmp -s "$usr/share/kovariswin/demo/vekt.cfg" "$data/vekt.cfg" || fail "no copy of the demo data"
 [ ! -e "$home/Kovaris.ini" ] || fail "the menu's start wrote into the home folder"
+grep -qx 'Window=.*' "$home"/.local/state/kovariswin/window-*.state || fail "no window place kept"
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes; Depends: $depends"

@@ -1,6 +1,11 @@
 #include "controls/VirtualKey.h"
 
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <cstdlib>
+#include <memory>
 #include <unordered_map>
 
 namespace {
@@ -107,9 +112,8 @@ const std::unordered_map<int, int>& NamedKeys() {
     return codes;
 }
 
-}  // namespace
-
-int VirtualKeyCode(const QKeyEvent& event) {
+// The code of the character a key typed, as the same character's key on a US keyboard has it.
+int CharacterKeyCode(const QKeyEvent& event) {
     const int key = event.key();
     if (event.modifiers().testFlag(Qt::KeypadModifier)) {
         if (const int code = KeypadCode(key)) {
@@ -124,4 +128,45 @@ int VirtualKeyCode(const QKeyEvent& event) {
     }
     const auto it = NamedKeys().find(key);
     return it == NamedKeys().end() ? 0 : it->second;
+}
+
+// The X server's keyboard map, asked on each press so that a layout switched while the program
+// runs counts at once. The core map lists two symbols per group for the first two groups; the
+// press's own state names the group in use.
+KeyboardLayout AskXServerForLayout(const QKeyEvent& event) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return KeyboardLayout::Other;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const auto cookie = xcb_get_keyboard_mapping(connection, kLayoutProbeKeycode, 1);
+    const std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> reply(
+        xcb_get_keyboard_mapping_reply(connection, cookie, nullptr), &std::free);
+    if (!reply) {
+        return KeyboardLayout::Other;
+    }
+    const int group = static_cast<int>((event.nativeModifiers() >> 13) & 3U);
+    const int index = group == 1 ? 2 : 0;
+    if (index >= reply->keysyms_per_keycode) {
+        return KeyboardLayout::Other;
+    }
+    return LayoutOfProbeKeySymbol(xcb_get_keyboard_mapping_keysyms(reply.get())[index]);
+}
+
+}  // namespace
+
+int VirtualKeyCode(const QKeyEvent& event, KeyboardLayout layout) {
+    if (const int code = PlaceKeyCode(static_cast<int>(event.nativeScanCode()), layout)) {
+        return code;
+    }
+    return CharacterKeyCode(event);
+}
+
+int VirtualKeyCode(const QKeyEvent& event) {
+    const int keycode = static_cast<int>(event.nativeScanCode());
+    if (!HasPlaceCode(keycode)) {
+        return CharacterKeyCode(event);
+    }
+    // Only the X server says which layout a keycode stands in; elsewhere the character decides.
+    return VirtualKeyCode(event, AskXServerForLayout(event));
 }

@@ -17,6 +17,7 @@
 #include "catalogue/TransferPlan.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
+#include "controls/FocusWheelComboBox.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
 #include "controls/SingleChoiceList.h"
@@ -112,7 +113,7 @@ void CKovarisDlg::BuildControls() {
     layout_ = new CKovarisLayout(this, [this] { return clockView_->RequiredHeight(); });
     layout_->setMenuBar(menuBar_);
 
-    combo_ = new QComboBox(this);
+    combo_ = new FocusWheelComboBox(this);
     combo_->setMaxVisibleItems(30);
     clockView_ = new CCstClock(settings_, clock_, this);
     departures_ = new CLstTimes(settings_, this);

@@ -6,6 +6,7 @@
 
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
+#include "mainwin/WindowStateKeeper.h"
 #include "settings/SettingsMessages.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -20,9 +21,12 @@ int CKovarisWinApp::Run() {
     } else {
         clock = std::make_unique<SystemClock>();
     }
+    WindowStateKeeper kept(settings_.filePath);
+    run_.reminder.SetOn(kept.ReminderOn());
     bool restart = false;
     do {
         CKovarisDlg window(settings_, *clock, messenger_, run_);
+        kept.Restore(window);
         DesktopNotifier notifier;
         QObject::connect(&window, &CKovarisDlg::reminderDue, &notifier, &DesktopNotifier::Notify);
         QObject::connect(&notifier, &DesktopNotifier::unavailable, &window,
@@ -33,6 +37,7 @@ int CKovarisWinApp::Run() {
             window.ExitAfterFirstPaint();
         }
         window.exec();
+        kept.Keep(window, run_.reminder.IsOn());
         messenger_.SetParent(nullptr);
         restart = window.RestartRequested();
     } while (restart);

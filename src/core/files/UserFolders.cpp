@@ -30,3 +30,11 @@ std::optional<UserFolders> FindUserFolders(const EnvironmentLookup& environment)
     }
     return UserFolders{*config / "kovariswin", *data / "kovariswin" / "data"};
 }
+
+std::optional<fs::path> FindStateFolder(const EnvironmentLookup& environment) {
+    const std::optional<fs::path> state = BaseFolder(environment, "XDG_STATE_HOME", ".local/state");
+    if (!state) {
+        return std::nullopt;
+    }
+    return *state / "kovariswin";
+}

@@ -16,3 +16,7 @@ using EnvironmentLookup = std::function<const char*(const char*)>;
 
 // Nothing when a folder is named neither by its XDG variable nor through an absolute HOME.
 std::optional<UserFolders> FindUserFolders(const EnvironmentLookup& environment);
+
+// The program's folder for what it keeps of itself between runs (where its window stood):
+// $XDG_STATE_HOME/kovariswin, otherwise ~/.local/state/kovariswin; nothing as above.
+std::optional<std::filesystem::path> FindStateFolder(const EnvironmentLookup& environment);
