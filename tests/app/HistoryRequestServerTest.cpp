@@ -58,9 +58,11 @@ class HistoryRequestServerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OffscreenApp();
+        fs::permissions(runtime_.path(), fs::perms::owner_all);
         qputenv("XDG_RUNTIME_DIR", runtime_.path().string().c_str());
-        window_.show();
-        messenger_.SetParent(&window_);
+        window_ = std::make_unique<QWidget>();
+        window_->show();
+        messenger_.SetParent(window_.get());
     }
     void TearDown() override { qunsetenv("XDG_RUNTIME_DIR"); }
 
@@ -79,7 +81,7 @@ protected:
     TempDir runtime_;
     TempDir work_;
     QtMessenger messenger_;
-    QWidget window_;
+    std::unique_ptr<QWidget> window_;
 };
 
 // The window shows an error box for a timetable it cannot read. The requester has its answer
@@ -88,7 +90,7 @@ protected:
 TEST_F(HistoryRequestServerTest, AnswersBeforeTheBoxAndBusyWhileItIsOpen) {
     const auto server = Listen("Kovaris.ini");
     int served = 0;
-    server->Serve(&window_, [&](int) {
+    server->Serve(window_.get(), [&](int) {
         ++served;
         messenger_.Show(L"KovarisWin(エラー)", L"TBLファイルの読み込みに失敗しました\n/x.TBL");
         return HistoryReply{HistoryOutcome::Failed, "/x.TBL"};
@@ -128,11 +130,13 @@ TEST_F(HistoryRequestServerTest, AnswersBeforeTheBoxAndBusyWhileItIsOpen) {
     EXPECT_EQ(served, 1);
     // With the box closed, requests are served again.
     Requester third(Socket("Kovaris.ini"), HistoryRequestLine(2));
-    QTimer::singleShot(0, [] {
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
         if (QWidget* box = QApplication::activeModalWidget()) {
             box->close();
         }
     });
+    closer.start(10);
     EXPECT_EQ(third.Answer(), "failed /x.TBL\n");
     WaitUntil([] { return QApplication::activeModalWidget() == nullptr; });
     EXPECT_EQ(served, 2);
@@ -147,7 +151,7 @@ TEST_F(HistoryRequestServerTest, AFloodIsCappedAndTheTimersRunBetweenRequests) {
     QObject::connect(&clock, &QTimer::timeout, [&] { ++ticks; });
     clock.start(0);
     std::vector<int> ticksAtRequest;
-    server->Serve(&window_, [&](int index) {
+    server->Serve(window_.get(), [&](int index) {
         ticksAtRequest.push_back(ticks);
         return HistoryReply{HistoryOutcome::Shown, std::to_string(index)};
     });
@@ -163,6 +167,7 @@ TEST_F(HistoryRequestServerTest, AFloodIsCappedAndTheTimersRunBetweenRequests) {
     })) << "idle connections stay open";
     EXPECT_FALSE(idle.front()->Answered());
 
+    ticksAtRequest.clear();
     std::vector<std::unique_ptr<Requester>> flood;
     for (int i = 0; i < HistoryRequestServer::kMaxConnections; ++i) {
         flood.push_back(std::make_unique<Requester>(Socket("Kovaris.ini"), HistoryRequestLine(i)));

@@ -23,7 +23,10 @@ QString Text(const fs::path& path) {
 // The program as a person starts it, in `folder`, with its own runtime folder for sockets.
 class KovariswinProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override { qputenv("XDG_RUNTIME_DIR", runtime_.path().string().c_str()); }
+    void SetUp() override {
+        fs::permissions(runtime_.path(), fs::perms::owner_all);
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().string().c_str());
+    }
     void TearDown() override {
         for (const auto& process : started_) {
             process->kill();
@@ -59,6 +62,7 @@ protected:
         process.setProcessEnvironment(Environment(display));
         process.setWorkingDirectory(Text(folder));
         process.start(QStringLiteral(KOVARIS_APP_BINARY), arguments);
+        process.waitForStarted();
         return process;
     }
 
@@ -103,12 +107,13 @@ TEST_F(KovariswinProgramTest, WrongArgumentsAndNoDisplaySayWhatIsWrong) {
     };
     const fs::path folder = Folder("args");
     for (const Case& c : cases) {
-        const QString name = c.arguments.join(u' ') + (c.display ? u"" : u" (no display)");
+        const std::string name =
+            c.arguments.join(u' ').toStdString() + (c.display ? "" : " (no display)");
         QProcess& process = Start(folder, c.arguments, c.display);
-        ASSERT_TRUE(process.waitForFinished(30000)) << name.toStdString();
+        ASSERT_TRUE(process.waitForFinished(30000)) << name;
         const QString err = QString::fromUtf8(process.readAllStandardError());
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << name.toStdString();
-        EXPECT_EQ(process.exitCode(), c.status) << name.toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << name;
+        EXPECT_EQ(process.exitCode(), c.status) << name;
         EXPECT_TRUE(err.startsWith(u"kovariswin: ")) << err.toStdString();
         EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
         EXPECT_TRUE(err.contains(c.named)) << err.toStdString();
