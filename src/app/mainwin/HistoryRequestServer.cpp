@@ -31,7 +31,9 @@ HistoryRequestServer::HistoryRequestServer(QtMessenger& messenger, int idleMs, Q
     connect(&serveTimer_, &QTimer::timeout, this, &HistoryRequestServer::ServeNext);
 }
 
-HistoryRequestServer::~HistoryRequestServer() = default;
+HistoryRequestServer::~HistoryRequestServer() {
+    delete notifier_;  // before the listening socket it watches is closed
+}
 
 HistoryRequestServer::Start HistoryRequestServer::Listen(
     const std::filesystem::path& settingsFile) {
