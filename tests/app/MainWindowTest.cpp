@@ -27,7 +27,9 @@
 #include "controls/CLstTimes.h"
 #include "controls/QtConvert.h"
 #include "mainwin/CommandIds.h"
+#include "mainwin/HistoryRequestServer.h"
 #include "mainwin/MainMenu.h"
+#include "mainwin/QtMessenger.h"
 #include "mainwin/RunState.h"
 #include "settings/CDlgSetting.h"
 #include "settings/CDlgTabFont.h"
@@ -549,17 +551,23 @@ TEST_F(MainWindowTest, AColourListLeftUnreadIsNamed) {
                                         DataRoot() + L"color.ini"});
 }
 
-// A companion program, here the terminal tool in a process of its own, asks the running window
-// to show a history entry, written as a Windows program would, without regard to case.
+// A companion program, here the terminal tool in a process of its own started in the window's
+// folder, asks the running window to show a history entry, written as a Windows program would,
+// without regard to case.
 TEST_F(MainWindowTest, HistoryRequestFromAnotherProcess) {
     WriteSJisFile(DataRoot() + L"KovarisHstWin.ini",
                   DataRoot() + L"wakaba_up.TBL\n" + DataRoot() + L"WAKABA_DOWN.tbl,下り\n");
     qputenv("XDG_RUNTIME_DIR", work_.path().string().c_str());
     CKovarisDlg& window = Start(Monday(8, 12, 20));
-    ASSERT_TRUE(window.ListenForHistoryRequests());
+    QtMessenger boxes;
+    auto requests = std::make_unique<HistoryRequestServer>(boxes);
+    ASSERT_EQ(requests->Listen(work_.path() / "Kovaris.ini"),
+              HistoryRequestServer::Start::Listening);
+    requests->Serve(&window, [&window](int index) { return window.ShowHistoryEntry(index); });
 
-    auto ask = [](const char* index) {
+    auto ask = [this](const char* index) {
         QProcess cli;
+        cli.setWorkingDirectory(QString::fromStdString(work_.path().string()));
         cli.start(QStringLiteral(KOVARIS_CLI_BINARY),
                   {QStringLiteral("show-history"), QString::fromLatin1(index)});
         QElapsedTimer timer;
@@ -573,8 +581,9 @@ TEST_F(MainWindowTest, HistoryRequestFromAnotherProcess) {
     EXPECT_EQ(ask("0"), 0);
     EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
     EXPECT_EQ(ask("1"), 1);
-    window_.reset();
+    requests.reset();
     EXPECT_EQ(ask("0"), 1);  // no window any more
+    qunsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace

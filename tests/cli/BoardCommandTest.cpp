@@ -178,7 +178,7 @@ TEST_F(BoardCommandTest, ErrorsNameWhatCouldNotBeRead) {
          "cannot read the settings file " + Path("missing.ini")},
         {"malformed moment",
          {"--table", Path("harbor.tbl"), "--at", "2026-02-30 10:00:00"},
-         105,
+         2,
          "YYYY-MM-DD HH:MM:SS"},
     };
     for (const Case& c : cases) {

@@ -25,7 +25,6 @@
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
 #include "mainwin/CommandIds.h"
-#include "mainwin/HistoryRequestServer.h"
 #include "mainwin/KeyWatch.h"
 #include "mainwin/MainMenu.h"
 #include "mainwin/RunState.h"
@@ -450,12 +449,6 @@ void CKovarisDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool CKovarisDlg::ListenForHistoryRequests() {
-    historyServer_ =
-        new HistoryRequestServer([this](int index) { return ShowHistoryEntry(index); }, this);
-    return historyServer_->Listen();
 }
 
 void CKovarisDlg::OpenNode(const std::optional<CatalogueEntry>& entry, bool up) {

@@ -21,7 +21,6 @@ class CCstClock;
 class CKovarisLayout;
 class CLstTimes;
 class Clock;
-class HistoryRequestServer;
 class KeyWatch;
 class MainMenu;
 class Messenger;
@@ -49,8 +48,6 @@ public:
     bool RestartRequested() const { return restartRequested_; }
     // Ends the window once the departure list has been painted with a timetable.
     void ExitAfterFirstPaint();
-    // Answers companion programs on this user's socket; false when another window does.
-    bool ListenForHistoryRequests();
 
     // The catalogue: levels, the entries of a level, timetables.
     void OpenNode(const std::optional<CatalogueEntry>& entry, bool up);
@@ -141,7 +138,6 @@ private:
     QListWidget* arrivals_ = nullptr;
     QStatusBar* statusLine_ = nullptr;
     std::array<QPushButton*, 6> buttons_{};
-    HistoryRequestServer* historyServer_ = nullptr;
     KeyWatch* keyWatch_ = nullptr;
 
     std::vector<ArrivalRow> arrivalRows_;  // what each row of the arrival list stands for

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
+#include "mainwin/HistoryRequestServer.h"
 #include "mainwin/WindowStateKeeper.h"
 #include "settings/SettingsMessages.h"
 #include "text/WideText.h"
@@ -15,6 +17,14 @@
 CKovarisWinApp::CKovarisWinApp(Options options) : options_(options) {}
 
 int CKovarisWinApp::Run() {
+    // One window per settings file: a second start brings the first one to the front instead
+    // of opening a window that would save over what the first one saves.
+    HistoryRequestServer requests(messenger_);
+    const auto listening = requests.Listen(wtext::WideToUtf8(settings_.filePath));
+    if (listening == HistoryRequestServer::Start::AnotherWindow) {
+        return requests.RaiseRunningWindow() ? 0 : 1;
+    }
+    bool sayNoSocket = listening == HistoryRequestServer::Start::Unavailable;
     std::unique_ptr<Clock> clock;
     if (options_.startAt) {
         clock = std::make_unique<ShiftedClock>(*options_.startAt);
@@ -32,7 +42,10 @@ int CKovarisWinApp::Run() {
         QObject::connect(&notifier, &DesktopNotifier::unavailable, &window,
                          &CKovarisDlg::ShowStatusMessage);
         messenger_.SetParent(&window);
-        window.ListenForHistoryRequests();
+        requests.Serve(&window, [&window](int index) { return window.ShowHistoryEntry(index); });
+        if (std::exchange(sayNoSocket, false)) {
+            window.ShowStatusMessage(requests.problem());
+        }
         if (options_.exitAfterFirstPaint) {
             window.ExitAfterFirstPaint();
         }

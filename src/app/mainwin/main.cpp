@@ -24,17 +24,36 @@ bool OnlyPrints(int argc, char** argv) {
     return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (OnlyPrints(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+// Whether Qt has anything to show a window on; without one it would abort with a text about
+// reinstalling the program.
+bool DisplayAvailable(int argc, char** argv) {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable)) {
+            return true;
+        }
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kovariswin"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kKovarisVersion));
-    QApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "-platform") {
+            return true;
+        }
+    }
+    return false;
+}
 
+// A wrong argument is one line that names it, and status 2, as the GNU tools have it.
+int UsageError(const QString& message) {
+    std::fprintf(stderr, "kovariswin: %s\n", qPrintable(message));
+    return 2;
+}
+
+struct ProgramOptions {
+    CKovarisWinApp::Options window;
+    bool userConfig = false;
+};
+
+// Reads the options; the exit status when the program ends here (after --help or --version,
+// or a wrong argument).
+std::optional<int> ReadOptions(const QCoreApplication& app, ProgramOptions& options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A departure board for rail travellers. It reads Kovaris.ini in the current folder."));
@@ -54,23 +73,65 @@ int main(int argc, char** argv) {
     parser.addOption(at);
     parser.addOption(exitAfterFirstPaint);
     parser.addOption(userConfig);
-    parser.process(app);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        return UsageError(parser.errorText());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return UsageError(QStringLiteral("unexpected argument '%1'")
+                              .arg(parser.positionalArguments().constFirst()));
+    }
+    parser.process(app);  // --help and --version print and end the program here
 
-    CKovarisWinApp::Options options;
-    options.exitAfterFirstPaint = parser.isSet(exitAfterFirstPaint);
+    options.window.exitAfterFirstPaint = parser.isSet(exitAfterFirstPaint);
+    options.userConfig = parser.isSet(userConfig);
     if (parser.isSet(at)) {
-        options.startAt = ParseMoment(parser.value(at).toStdString());
-        if (!options.startAt) {
-            std::fprintf(stderr, "kovariswin: --at takes \"YYYY-MM-DD HH:MM:SS\"\n");
-            return 2;
+        options.window.startAt = ParseMoment(parser.value(at).toStdString());
+        if (!options.window.startAt) {
+            return UsageError(QStringLiteral("--at takes \"YYYY-MM-DD HH:MM:SS\", not \"%1\"")
+                                  .arg(parser.value(at)));
         }
     }
-    if (parser.isSet(userConfig)) {
+    return std::nullopt;
+}
+
+void NameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("kovariswin"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kKovarisVersion));
+}
+
+// Without a display the arguments are still checked, so that a wrong one is named first.
+int RunWithoutDisplay(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    NameTheProgram();
+    ProgramOptions options;
+    if (const std::optional<int> status = ReadOptions(app, options)) {
+        return *status;
+    }
+    std::fprintf(stderr,
+                 "kovariswin: needs a graphical display (neither DISPLAY nor WAYLAND_DISPLAY is "
+                 "set); `kovaris board` shows the board in a terminal\n");
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (OnlyPrints(argc, argv) || !DisplayAvailable(argc, argv)) {
+        return RunWithoutDisplay(argc, argv);
+    }
+    QApplication app(argc, argv);
+    NameTheProgram();
+    QApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+    ProgramOptions options;
+    if (const std::optional<int> status = ReadOptions(app, options)) {
+        return *status;
+    }
+    if (options.userConfig) {
         QtMessenger messenger;
         if (!EnterUserConfigFolder(messenger)) {
             return 1;
         }
     }
     RegisterFontSubstitutions();
-    return CKovarisWinApp(options).Run();
+    return CKovarisWinApp(options.window).Run();
 }

@@ -3,14 +3,22 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::string_view kRequest = "show-history ";
+constexpr std::string_view kRaise = "raise";
 constexpr std::string_view kShown = "shown ";
 constexpr std::string_view kFailed = "failed ";
 constexpr std::string_view kNoEntry = "no-entry";
+constexpr std::string_view kBusy = "busy";
+constexpr std::string_view kRaised = "raised";
+
+constexpr int kAnswerTimeoutSeconds = 10;
 
 std::string_view WithoutLineEnd(std::string_view line) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
@@ -19,14 +27,44 @@ std::string_view WithoutLineEnd(std::string_view line) {
     return line;
 }
 
+// The settings file as one name whatever way it was reached: "./Kovaris.ini" from its folder and
+// its full path name the same window.
+std::string FullPath(const fs::path& file) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(file, error).lexically_normal();
+    const fs::path full = fs::weakly_canonical(absolute, error);
+    return error ? absolute.string() : full.string();
+}
+
+// FNV-1a: short, stable across runs and builds, and enough to tell a user's settings files apart.
+std::string HashText(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4) {
+        hex[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
+    }
+    return hex;
+}
+
 }  // namespace
 
-std::string HistoryRequestSocketPath() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && *runtime != '\0') {
-        return std::string(runtime) + "/kovariswin.sock";
+HistoryRequestSocket HistoryRequestSocketIn(const RuntimeFolder& folder,
+                                            const fs::path& settingsFile) {
+    if (folder.path.empty()) {
+        return {{}, {}, folder.problem};
     }
-    return "/tmp/kovariswin-" + std::to_string(getuid()) + ".sock";
+    const std::string name = "kovariswin-" + HashText(FullPath(settingsFile));
+    return {folder.path / (name + ".sock"), folder.path / (name + ".lock"), {}};
+}
+
+HistoryRequestSocket FindHistoryRequestSocket(const fs::path& settingsFile) {
+    const RuntimeFolder folder =
+        FindRuntimeFolder([](const char* name) { return std::getenv(name); }, "/tmp", getuid());
+    return HistoryRequestSocketIn(folder, settingsFile);
 }
 
 std::string HistoryRequestLine(int index) {
@@ -47,12 +85,24 @@ std::optional<int> ParseHistoryRequest(std::string_view line) {
     return index;
 }
 
+std::string RaiseRequestLine() {
+    return std::string(kRaise) + "\n";
+}
+
+bool IsRaiseRequest(std::string_view line) {
+    return WithoutLineEnd(line) == kRaise;
+}
+
 std::string HistoryReplyLine(const HistoryReply& reply) {
     switch (reply.outcome) {
         case HistoryOutcome::Shown:
             return std::string(kShown) + reply.path + "\n";
         case HistoryOutcome::Failed:
             return std::string(kFailed) + reply.path + "\n";
+        case HistoryOutcome::Busy:
+            return std::string(kBusy) + "\n";
+        case HistoryOutcome::Raised:
+            return std::string(kRaised) + "\n";
         case HistoryOutcome::NoEntry:
             break;
     }
@@ -61,8 +111,12 @@ std::string HistoryReplyLine(const HistoryReply& reply) {
 
 std::optional<HistoryReply> ParseHistoryReply(std::string_view line) {
     line = WithoutLineEnd(line);
-    if (line == kNoEntry) {
-        return HistoryReply{HistoryOutcome::NoEntry, {}};
+    for (auto [word, outcome] :
+         {std::pair{kNoEntry, HistoryOutcome::NoEntry}, std::pair{kBusy, HistoryOutcome::Busy},
+          std::pair{kRaised, HistoryOutcome::Raised}}) {
+        if (line == word) {
+            return HistoryReply{outcome, {}};
+        }
     }
     for (auto [prefix, outcome] :
          {std::pair{kShown, HistoryOutcome::Shown}, std::pair{kFailed, HistoryOutcome::Failed}}) {
@@ -71,4 +125,14 @@ std::optional<HistoryReply> ParseHistoryReply(std::string_view line) {
         }
     }
     return std::nullopt;
+}
+
+RequestExchange ExchangeRequest(const fs::path& socket, const std::string& line) {
+    const LocalConnection connection(socket, kAnswerTimeoutSeconds);
+    RequestExchange exchange;
+    exchange.connection = connection.state();
+    if (connection.Send(line)) {
+        exchange.reply = ParseHistoryReply(connection.ReceiveLine());
+    }
+    return exchange;
 }

@@ -1,5 +1,9 @@
 #include "files/UserFolders.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <string_view>
 
 namespace fs = std::filesystem;
@@ -20,6 +24,32 @@ std::optional<fs::path> BaseFolder(const EnvironmentLookup& environment, const c
     return std::nullopt;
 }
 
+std::string OctalMode(mode_t mode) {
+    std::string text = "0000";
+    for (int digit = 3; digit >= 0; --digit, mode >>= 3) {
+        text[static_cast<std::size_t>(digit)] = static_cast<char>('0' + (mode & 07));
+    }
+    return text;
+}
+
+// Why `folder` is not a private folder of `user`; empty when it is one.
+std::string PrivateFolderProblem(const fs::path& folder, uid_t user) {
+    struct stat status {};
+    if (lstat(folder.c_str(), &status) != 0) {
+        return folder.string() + ": " + std::strerror(errno);
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return folder.string() + " is not a folder";
+    }
+    if (status.st_uid != user) {
+        return folder.string() + " belongs to another user";
+    }
+    if ((status.st_mode & 07777) != 0700) {
+        return folder.string() + " has mode " + OctalMode(status.st_mode & 07777) + ", not 0700";
+    }
+    return {};
+}
+
 }  // namespace
 
 std::optional<UserFolders> FindUserFolders(const EnvironmentLookup& environment) {
@@ -37,4 +67,22 @@ std::optional<fs::path> FindStateFolder(const EnvironmentLookup& environment) {
         return std::nullopt;
     }
     return *state / "kovariswin";
+}
+
+RuntimeFolder FindRuntimeFolder(const EnvironmentLookup& environment, const fs::path& temporary,
+                                uid_t user) {
+    const char* runtime = environment("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && fs::path(runtime).is_absolute()) {
+        return {fs::path(runtime), {}};
+    }
+    const fs::path folder = temporary / ("kovariswin-" + std::to_string(user));
+    // The umask may take bits from a new folder, never add any; the check below sees the result.
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return {{}, folder.string() + ": " + std::strerror(errno)};
+    }
+    std::string problem = PrivateFolderProblem(folder, user);
+    if (!problem.empty()) {
+        return {{}, std::move(problem)};
+    }
+    return {folder, {}};
 }

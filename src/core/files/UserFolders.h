@@ -1,8 +1,11 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 // The user's own folders for the program, by the XDG base-directory rules: $XDG_CONFIG_HOME and
 // $XDG_DATA_HOME when they hold an absolute path, otherwise ~/.config and ~/.local/share.
@@ -20,3 +23,15 @@ std::optional<UserFolders> FindUserFolders(const EnvironmentLookup& environment)
 // The program's folder for what it keeps of itself between runs (where its window stood):
 // $XDG_STATE_HOME/kovariswin, otherwise ~/.local/state/kovariswin; nothing as above.
 std::optional<std::filesystem::path> FindStateFolder(const EnvironmentLookup& environment);
+
+// The folder for the user's sockets: either `path` or, when it cannot be used, `problem` says why.
+struct RuntimeFolder {
+    std::filesystem::path path;
+    std::string problem;
+};
+
+// $XDG_RUNTIME_DIR when it holds an absolute path. Without one, "kovariswin-UID" under
+// `temporary`, made when missing; since anyone may create names there first, it is used only
+// when it is a folder (not a link) owned by `user` that nobody else may enter (mode 0700).
+RuntimeFolder FindRuntimeFolder(const EnvironmentLookup& environment,
+                                const std::filesystem::path& temporary, uid_t user);
