@@ -39,8 +39,12 @@ long long SecondsOn(long long day, Moment moment) {
 }
 
 Moment MomentOn(long long day, long long seconds) {
-    const MomentFields date = Moment(static_cast<double>(day + seconds / kSecondsPerDay)).Fields();
-    const long long rest = seconds % kSecondsPerDay;
+    long long rest = seconds % kSecondsPerDay;
+    if (rest < 0) {
+        rest += kSecondsPerDay;
+    }
+    const MomentFields date =
+        Moment(static_cast<double>(day + (seconds - rest) / kSecondsPerDay)).Fields();
     return Moment::FromFields(date.year, date.month, date.day, static_cast<int>(rest / 3600),
                               static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60));
 }

@@ -107,7 +107,11 @@ public:
 
     // Departure lookup.
     const DaySection* FindSection() const;
+    // The next departure at `moment`, -1 without a section. With `alsoView` the view follows;
+    // otherwise it stays, also on a later day, and once its own day is over it moves on to the
+    // same time of the day now running, whose section is then on show.
     int FindNextDeparture(Moment moment, bool alsoView);
+    // Positions the view at `moment`: a moment of a later day puts that day's section on show.
     int FindViewDeparture(Moment moment);
     // Where FindViewDeparture would put the view, without moving it.
     ViewPlace LocateView(Moment moment) const;
