@@ -95,6 +95,6 @@ private:
     // By row, as last painted; none for a row painted only in part (an exposed strip after a
     // scroll), whose other part may still show what it showed before.
     std::vector<std::optional<ListRowKey>> rowKeys_;
-    QRegion paintRegion_;  // of the paint event being handled
+    QRegion paintRegion_;          // of the paint event being handled
     std::uint8_t filledMask_ = 0;  // days of the section the rows were made for; 0 for none
 };
