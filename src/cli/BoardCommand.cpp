@@ -45,10 +45,8 @@ std::wstring DayTypeText(const Timetable& table) {
     }
     std::wstring text = L"(" + std::wstring(kDayNames[static_cast<std::size_t>(day - 1)]);
     if (day == kHolidayDayType) {
-        // The holiday is the one of the timetable day, which begins at the day-change hour.
-        const MomentFields date =
-            table.currentMoment.PlusDays(-static_cast<double>(table.settings().dayChgHour) / 24.0)
-                .Fields();
+        // The holiday is the one of the timetable day on show.
+        const MomentFields date = table.MomentOfMinute(0).Fields();
         const std::wstring* name = table.holidays().FindHoliday(date.month, date.day);
         if (name != nullptr && !name->empty()) {
             text += L' ';

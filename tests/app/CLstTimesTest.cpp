@@ -87,11 +87,20 @@ TEST_F(CLstTimesTest, TrackNowRefillsWhenTheDaysSectionChanges) {
     EXPECT_EQ(Section().dayMask, DemoTimetable::kWeekendAndHolidays);
     EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
     EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::RealTime);
-    // Out of real time the list is left alone.
-    demo_.timetable.displayMode = DisplayMode::HourBlocks;
-    list_.TrackNow(false, Monday(10, 0));
-    EXPECT_NE(list_.count(), Departures() + kVisibleRows);
+    // Out of real time too, staying at the view moment in its mode.
+    int refills = 0;
+    QObject::connect(&list_, &CLstTimes::rowsRefilled, [&refills] { ++refills; });
+    list_.ShowAt(DisplayMode::HourBlocks, Saturday(13, 0));
+    demo_.timetable.SetForcedDay(2);
+    list_.TrackNow(false, Saturday(13, 5));
+    EXPECT_EQ(Section().dayMask, DemoTimetable::kWeekdays);
+    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
     EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::HourBlocks);
+    EXPECT_EQ(list_.SelectedRow(), IndexOf(13 * 60 + 3));
+    EXPECT_EQ(TopRow(), IndexOf(13 * 60 + 3));
+    EXPECT_EQ(refills, 1);
+    list_.TrackNow(false, Saturday(13, 6));
+    EXPECT_EQ(refills, 1);
 }
 
 TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {

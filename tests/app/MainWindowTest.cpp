@@ -15,12 +15,14 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "OffscreenApp.h"
 #include "TestFiles.h"
 #include "board/ScrollHold.h"
+#include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/LevelView.h"
 #include "controls/CCstClock.h"
@@ -99,6 +101,40 @@ protected:
     const Departure& DepartureAt(int row) const {
         return window_->timetable().FindSection()->departures.at(static_cast<std::size_t>(row));
     }
+    // What the window shows: the selected row's departure, the section's caption, the rows
+    // after the section's departures, and whether the stations belong to the selected row.
+    struct ViewShown {
+        int time = -1;
+        std::wstring caption;
+        int spareRows = -1;
+        bool stationsFitTheRow = false;
+    };
+    ViewShown Shown() const {
+        ViewShown shown;
+        const CLstTimes& list = window_->departures();
+        const DaySection* section = window_->timetable().FindSection();
+        const int row = list.SelectedRow();
+        if (section == nullptr) {
+            return shown;
+        }
+        shown.caption = section->caption1;
+        if (row < 0 || row >= static_cast<int>(section->departures.size())) {
+            return shown;  // nothing, or a spare row, selected
+        }
+        shown.time = DepartureAt(row).time;
+        shown.spareRows = list.count() - static_cast<int>(section->departures.size());
+        const ArrivalList expected = BuildArrivalListForIndex(window_->timetable(), row,
+                                                              window_->store().ConfigurationMode());
+        shown.stationsFitTheRow =
+            window_->arrivals().count() == static_cast<int>(expected.rows.size());
+        for (std::size_t i = 0; shown.stationsFitTheRow && i < expected.rows.size(); ++i) {
+            shown.stationsFitTheRow =
+                ToWString(window_->arrivals().item(static_cast<int>(i))->text()) ==
+                expected.rows[i].text;
+        }
+        return shown;
+    }
+
     int ArrivalRowOf(const QString& station) const {
         const QListWidget& list = window_->arrivals();
         for (int row = 0; row < list.count(); ++row) {
@@ -228,6 +264,52 @@ TEST_F(MainWindowTest, DefaultTimetableDayChangeAndSubLevels) {
     window_->RunCommand(33000);
     EXPECT_EQ(window_->combo().count(), root);
     EXPECT_EQ(window_->menu().Item(33000), nullptr);
+}
+
+// Out of real time a forced day and the day change at night bring the new section's rows at
+// once, at the moment the traveller was looking at; past the night comes the next day.
+TEST_F(MainWindowTest, TheViewKeepsItsMomentWhenTheDayChanges) {
+    CKovarisDlg& window = Start(Moment::FromFields(2026, 12, 11, 19, 50, 0));  // Friday
+    ASSERT_EQ(ShownFile(), L"wakaba_down.TBL");
+    const int spareRows = Shown().spareRows;
+    const auto at = [this](int hour, int minute, int second) {
+        clock_.Set(Moment::FromFields(2026, 12, 12, hour, minute, second));
+        Advance(100);
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int time;  // of the selected departure
+        const wchar_t* caption;
+    };
+    const std::vector<Step> walk = {
+        {"an hour later", [&] { window.RunCommand(cmd::kHourLater); }, 20 * 60 + 6, L"平日"},
+        {"Saturday forced", [&] { window.RunCommand(cmd::kDaySaturday); }, 20 * 60 + 12, L"土曜"},
+        {"back to the calendar", [&] { window.RunCommand(cmd::kDayAutomatic); }, 20 * 60 + 6,
+         L"平日"},
+        {"Friday's night goes on", [&] { at(1, 59, 59); }, 20 * 60 + 6, L"平日"},
+        {"its last train has gone by 02:00", [&] { at(2, 0, 0); }, 20 * 60 + 12, L"土曜"},
+    };
+    for (const Step& step : walk) {
+        step.act();
+        const ViewShown shown = Shown();
+        EXPECT_EQ(shown.time, step.time) << step.name;
+        EXPECT_EQ(shown.caption, step.caption) << step.name;
+        EXPECT_EQ(shown.spareRows, spareRows) << step.name;
+        EXPECT_TRUE(shown.stationsFitTheRow) << step.name;
+        EXPECT_EQ(window.timetable().displayMode, DisplayMode::HourBlocks) << step.name;
+    }
+
+    // After Friday's last train, the hour after the night's last is Saturday's first.
+    window_.reset();
+    Start(Moment::FromFields(2026, 12, 12, 1, 30, 0));
+    ASSERT_EQ(window_->timetable().FindSection()->caption1, L"平日");
+    window_->RunCommand(cmd::kHourLater);
+    const ViewShown shown = Shown();
+    EXPECT_EQ(shown.caption, L"土曜");
+    EXPECT_EQ(shown.time, window_->timetable().FindSection()->departures.front().time);
+    EXPECT_EQ(shown.spareRows, spareRows);
+    EXPECT_TRUE(shown.stationsFitTheRow);
 }
 
 TEST_F(MainWindowTest, AMissingTimetableKeepsTheOneShown) {

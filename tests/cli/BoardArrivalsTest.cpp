@@ -37,6 +37,12 @@ TEST(BoardArrivalsTest, ArrivalRowsOfTheNextDeparture) {
          "      港南口　07:17\n"
          "    桜川中央　07:23\n"
          "桜川中央(地 　07:26\n"},
+        // "a6 d5 8": the unmarked 8 minutes are for the other trains, not for this rapid one.
+        {"a rapid train takes its own travel times", "", "2026-12-08 08:05:00",
+         "      東雲橋＞08:15\n"
+         "      港南口　08:20\n"
+         "    桜川中央　08:24\n"
+         "桜川中央(地 　08:27\n"},
         {"after midnight the hours go on past 23", "", "2026-12-08 23:55:00",
          "      東雲橋＞24:18\n"
          "      港南口　24:24\n"

@@ -24,6 +24,20 @@ constexpr std::wstring_view kWeekdaysOnly =
     L"[MON][TUE][WED][THU][FRI]\n"
     L"7 15\n";
 
+// Trains at 02:30 and 02:40 of the night after Friday and after Saturday.
+constexpr std::wstring_view kNightTrains =
+    L";Night Line\n"
+    L"a:Rapid;R\n"
+    L"$East:+2 >east.tbl a6 8\n"
+    L"[MON][TUE][WED][THU][FRI]\n"
+    L"#Weekday North\n"
+    L"5 10\n"
+    L"2 30 a40\n"
+    L"[SAT]\n"
+    L"#Saturday North\n"
+    L"6 00\n"
+    L"2 a40\n";
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -40,6 +54,7 @@ protected:
     BoardCommandTest() {
         WriteSJisFile(dir.File(L"harbor.tbl"), kHarborLineExample);
         WriteSJisFile(dir.File(L"weekdays.tbl"), kWeekdaysOnly);
+        WriteSJisFile(dir.File(L"night.tbl"), kNightTrains);
         WriteSJisFile(dir.File(L"Kovaris.ini"), L"DataPath=" + dir.Root() + L"\nDayChgHour=2\n");
         WriteSJisFile(dir.File(L"prev.ini"),
                       L"DataPath=" + dir.Root() + L"\nDayChgHour=2\nPREV_DISP=1\n");
@@ -121,6 +136,34 @@ TEST_F(BoardCommandTest, PrintsTheRowsOfTheListAtAMoment) {
         EXPECT_EQ(r.status, 0) << c.name;
         EXPECT_EQ(Lines(r.out), c.lines) << c.name;
         EXPECT_EQ(r.err, "") << c.name;
+    }
+}
+
+// Early on Saturday, the hour of the day change (2) still runs Friday's night trains with their
+// real countdowns; after the last of them Saturday's first train is next, never Saturday's own
+// night train a day ahead.
+TEST_F(BoardCommandTest, TheHourOfTheDayChangeEndsTheNightFirst) {
+    const std::string friday = "Night Line  Weekday North  (金曜)";
+    const std::string saturday = "Night Line  Saturday North  (土曜)";
+    struct Case {
+        std::string at;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"2026-12-12 01:50:00", {friday, "先　発 26:30 あと   40分", "--", "        East＞26:38"}},
+        {"2026-12-12 02:10:00", {friday, "先　発 26:30 あと   20分", "--", "        East＞26:38"}},
+        {"2026-12-12 02:35:00",
+         {friday, "先　発 26:40 あと   05分 Rapid", "--", "        East＞26:46"}},
+        {"2026-12-12 02:40:01",
+         {saturday, "先　発 06:00  03時間19分", "--", "        East＞06:08"}},
+        {"2026-12-13 02:10:00",
+         {saturday, "先　発 26:40 あと   30分 Rapid", "--", "        East＞26:46"}},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = Run({"--table", Path("night.tbl"), "--settings", Path("Kovaris.ini"),
+                              "--at", c.at, "--rows", "1", "--arrivals"});
+        EXPECT_EQ(r.status, 0) << c.at;
+        EXPECT_EQ(Lines(r.out), c.lines) << c.at;
     }
 }
 

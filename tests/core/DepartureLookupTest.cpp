@@ -77,7 +77,9 @@ TEST_F(DepartureLookupTest, FindsTheSectionAndTheNextDeparture) {
         {"before midnight the hour-24 departure is next", At(7, 23, 59), 2, 5},
         {"after midnight the hour counts from 24", At(8, 0, 20), 2, 6},
         {"01:30 Monday is still Sunday's night, hour 25", At(7, 1, 30), 1, 2},
-        {"02:10 is the new day's type but counts as hour 26", At(7, 2, 10), 2, 6},
+        // The day-change hour goes on with the ending day while it has trains to come.
+        {"02:10 Tuesday is Monday's night while its 26:15 is to come", At(8, 2, 10), 2, 6},
+        {"02:10 Monday: Sunday's night is over, Monday's first is next", At(7, 2, 10), 2, 0},
         {"after the last departure the first is next", At(7, 2, 30), 2, 0},
         {"Saturday", At(5, 6, 0), 7, 0},
         {"Saturday night, past the day's only departure", At(5, 23, 0), 7, 0},
@@ -86,16 +88,37 @@ TEST_F(DepartureLookupTest, FindsTheSectionAndTheNextDeparture) {
     };
     for (const Case& c : cases) {
         table.nextIndex = 99;
-        table.viewMoment = Moment(1.5);
-        EXPECT_EQ(table.FindNextDeparture(c.moment, false), c.result) << c.name;
+        EXPECT_EQ(table.FindNextDeparture(c.moment, true), c.result) << c.name;
         EXPECT_EQ(table.nextIndex, c.result) << c.name;
         EXPECT_EQ(table.dayType, c.dayType) << c.name;
         EXPECT_EQ(table.currentMoment, c.moment) << c.name;
-        EXPECT_EQ(table.viewMoment, Moment(1.5)) << c.name;
+        EXPECT_EQ(table.viewMoment, c.moment) << c.name;
     }
-    // A real-time refresh moves the view moment along.
-    table.FindNextDeparture(At(7, 5, 0), true);
-    EXPECT_EQ(table.viewMoment, At(7, 5, 0));
+}
+
+// Out of real time the view stays where it was put; once its day is over it moves on to the
+// same time of the new day, whose section is then on show.
+TEST_F(DepartureLookupTest, TheViewStaysUntilItsDayIsOver) {
+    table.FindNextDeparture(At(11, 22, 0), true);  // Friday
+    ASSERT_EQ(table.FindViewDeparture(At(11, 23, 10)), 4);
+    EXPECT_EQ(table.FindNextDeparture(At(12, 2, 10), false), 6);  // Friday's 26:15 to come
+    EXPECT_EQ(table.viewMoment, At(11, 23, 10));
+    EXPECT_EQ(table.dayType, 6);
+
+    EXPECT_EQ(table.FindNextDeparture(At(12, 2, 20), false), 0);
+    EXPECT_EQ(table.viewMoment, At(12, 23, 10));
+    EXPECT_EQ(table.dayType, 7);
+    EXPECT_EQ(table.FindSection(), &table.sections[2]);
+
+    // A view of a later day shows that day, counting down from now.
+    table.FindNextDeparture(At(11, 23, 0), true);
+    ASSERT_EQ(table.FindViewDeparture(At(12, 6, 30)), 0);
+    EXPECT_EQ(table.dayType, 7);
+    EXPECT_EQ(table.FindNextDeparture(At(11, 23, 30), false), 0);
+    RowInfo row;
+    ASSERT_TRUE(table.GetRowInfo(0, row));
+    EXPECT_EQ(row.seconds, (7 * 60 + 30) * 60);
+    EXPECT_EQ(table.MomentOfMinute(row.time), At(12, 7, 0));
 }
 
 TEST_F(DepartureLookupTest, HolidaysAndForcedDays) {
@@ -103,7 +126,7 @@ TEST_F(DepartureLookupTest, HolidaysAndForcedDays) {
 
     // A holiday never falls back to the Sunday section.
     table.nextIndex = 4;
-    EXPECT_EQ(table.FindNextDeparture(At(7, 10, 0), false), -1);
+    EXPECT_EQ(table.FindNextDeparture(At(7, 10, 0), true), -1);
     EXPECT_EQ(table.dayType, kHolidayDayType);
     EXPECT_EQ(table.nextIndex, 4);
     EXPECT_EQ(table.FindSection(), nullptr);
@@ -116,22 +139,24 @@ TEST_F(DepartureLookupTest, HolidaysAndForcedDays) {
     EXPECT_EQ(table.viewIndex, 5);
 
     // The holiday is the shifted day's: 01:30 on the 8th still belongs to the 7th.
-    EXPECT_EQ(table.FindNextDeparture(At(8, 1, 30), false), -1);
-    EXPECT_EQ(table.FindNextDeparture(At(8, 2, 0), false), 6);
+    EXPECT_EQ(table.FindNextDeparture(At(8, 1, 30), true), -1);
+    // At 02:00 nothing of the holiday is left to run: Tuesday's first train is next.
+    EXPECT_EQ(table.FindNextDeparture(At(8, 2, 0), true), 0);
+    EXPECT_EQ(table.dayType, 3);
 
     // A forced Saturday wins over the holiday, and survives later searches.
     table.SetForcedDay(7);
-    EXPECT_EQ(table.FindNextDeparture(At(7, 6, 0), false), 0);
+    EXPECT_EQ(table.FindNextDeparture(At(7, 6, 0), true), 0);
     EXPECT_EQ(table.dayType, 7);
     EXPECT_EQ(table.FindSection(), &table.sections[2]);
 
     table.SetForcedDay(0);
     EXPECT_TRUE(table.autoDay);
-    EXPECT_EQ(table.FindNextDeparture(At(7, 6, 0), false), -1);
+    EXPECT_EQ(table.FindNextDeparture(At(7, 6, 0), true), -1);
 
     // With a section serving holidays, it is the one shown.
     table.sections.push_back(Section(kHoliday, {{L"", 600}}, {{10, 0}}));
-    EXPECT_EQ(table.FindNextDeparture(At(7, 6, 0), false), 0);
+    EXPECT_EQ(table.FindNextDeparture(At(7, 6, 0), true), 0);
     EXPECT_EQ(table.FindSection(), &table.sections[3]);
 }
 
@@ -233,16 +258,16 @@ TEST_F(DepartureLookupTest, CountdownsAroundTheDayChange) {
     const std::vector<Case> cases = {
         {"at the second of departure", At(7, 5, 25, 0), 1, 0},
         {"01:30 Monday towards Sunday's 25:45", At(7, 1, 30), 2, 15 * 60},
-        // Hour 2 is the new day, so the hour-26 departure is a night away.
-        {"02:10 towards the next night's 26:15", At(7, 2, 10), 6, (24 * 60 + 5) * 60},
+        {"02:10 Tuesday towards Monday's 26:15", At(8, 2, 10), 6, 5 * 60},
+        // Not the 26:15 of the night to come, a day away: Monday's first train.
+        {"02:10 Monday towards its 05:10", At(7, 2, 10), 0, 3 * 3600},
         {"after the last departure the first one is gone", At(5, 23, 0), 0, -16 * 3600},
         {"and stays gone until the day changes", At(6, 1, 0), 0, -18 * 3600},
-        // The day-change minute itself is no longer night: only earlier minutes count from 24.
-        {"02:00:30 towards the next night's 26:15", At(7, 2, 0, 30), 6, (24 * 60 + 15) * 60 - 30},
+        {"02:00:30 Tuesday towards Monday's 26:15", At(8, 2, 0, 30), 6, 15 * 60 - 30},
     };
     for (const Case& c : cases) {
         table.SetForcedDay(0);
-        ASSERT_EQ(table.FindNextDeparture(c.moment, false), c.index) << c.name;
+        ASSERT_EQ(table.FindNextDeparture(c.moment, true), c.index) << c.name;
         RowInfo row;
         ASSERT_TRUE(table.GetRowInfo(c.index, row)) << c.name;
         EXPECT_EQ(row.label, L"先　発") << c.name;

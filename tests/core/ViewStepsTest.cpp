@@ -13,7 +13,8 @@ Moment Dec(int day, int hour, int minute) {
     return Moment::FromFields(2026, 12, day, hour, minute, 0);
 }
 
-// Weekdays only; 11 o'clock has no train, and the night runs on to 01:05.
+// Weekdays: 11 o'clock has no train, and the night runs on to 01:05. Saturdays: two morning
+// trains and one at 02:30 of the night after. No trains on Sundays.
 class ViewStepsTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(file_.loaded); }
@@ -24,7 +25,8 @@ protected:
     }
 
     TextTimetable file_{
-        L";t\n[MON][TUE][WED][THU][FRI]\n9 10 40\n10 05\n12 30\n23 50\n0 20\n1 05\n"};
+        L";t\n[MON][TUE][WED][THU][FRI]\n#Weekdays\n9 10 40\n10 05\n12 30\n23 50\n0 20\n1 05\n"
+        L"[SAT]\n#Saturday\n7 15 45\n2 30\n"};
     Timetable& timetable_ = file_.timetable;
 };
 
@@ -54,10 +56,50 @@ TEST_F(ViewStepsTest, StepsGoToTheNearestHourWithDepartures) {
     }
 }
 
-TEST_F(ViewStepsTest, ADayWithoutDeparturesHasNoHourToGoTo) {
-    timetable_.FindNextDeparture(Dec(12, 10, 0), true);  // Saturday
-    EXPECT_FALSE(FindHourStep(timetable_, true).has_value());
+// Friday night after its last train: later goes on to Saturday's trains, with their real
+// countdowns, and from Saturday's last hour to its night, past the day-change hour.
+TEST_F(ViewStepsTest, PastTheLastHourOfTheNightComesTheNextDay) {
+    timetable_.FindNextDeparture(Dec(12, 1, 30), true);
+    ASSERT_EQ(timetable_.FindSection()->caption1, L"Weekdays");
+    struct Reached {
+        Moment moment;
+        int firstDeparture;
+        int secondsLeft;
+    };
+    const Reached walk[] = {
+        {Dec(12, 7, 0), 7 * 60 + 15, (5 * 60 + 45) * 60},
+        {Dec(13, 2, 0), 26 * 60 + 30, 25 * 3600},
+    };
+    for (const Reached& r : walk) {
+        const auto step = FindHourStep(timetable_, true);
+        ASSERT_TRUE(step.has_value());
+        EXPECT_EQ(step->moment, r.moment);
+        ASSERT_EQ(timetable_.FindViewDeparture(step->moment), step->index);
+        EXPECT_EQ(timetable_.FindSection()->caption1, L"Saturday");
+        RowInfo row;
+        ASSERT_TRUE(timetable_.GetRowInfo(step->index, row));
+        EXPECT_EQ(row.time, r.firstDeparture);
+        EXPECT_EQ(row.seconds, r.secondsLeft);
+    }
+    // Back over the day change to the night still running.
+    const auto back = FindHourStep(timetable_, false);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->moment, Dec(12, 7, 0));
+    timetable_.FindViewDeparture(back->moment);
+    const auto night = FindHourStep(timetable_, false);
+    ASSERT_TRUE(night.has_value());
+    EXPECT_EQ(night->moment, Dec(12, 1, 0));
+    timetable_.FindViewDeparture(night->moment);
+    EXPECT_EQ(TimeOf(night->index), 25 * 60 + 5);
+}
+
+TEST_F(ViewStepsTest, ADayWithoutDeparturesHasNoEarlierHourToGoTo) {
+    timetable_.FindNextDeparture(Dec(13, 10, 0), true);  // Sunday
     EXPECT_FALSE(FindHourStep(timetable_, false).has_value());
+    // Later, Monday's first trains.
+    const auto step = FindHourStep(timetable_, true);
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->moment, Dec(14, 9, 0));
 }
 
 TEST_F(ViewStepsTest, ThePreviousDepartureFallsOnItsCalendarDay) {

@@ -7,8 +7,6 @@
 #include "controls/CLstTimesDelegate.h"
 #include "settings/AppSettings.h"
 
-DaySection CLstTimes::keptSection_;
-
 CLstTimes::CLstTimes(const AppSettings& settings, QWidget* parent)
     : SingleChoiceList(parent), settings_(settings), renderer_(settings) {
     setItemDelegate(new CLstTimesDelegate(*this));
@@ -44,6 +42,7 @@ void CLstTimes::ResetRows(Timetable* timetable) {
     clear();
     settingSelection_ = false;
     const DaySection* section = timetable != nullptr ? timetable->FindSection() : nullptr;
+    filledMask_ = section != nullptr ? section->dayMask : 0;
     if (section == nullptr) {
         return;
     }
@@ -60,16 +59,18 @@ int CLstTimes::TrackNow(bool realTime, Moment now) {
         return -1;
     }
     const int index = timetable_->FindNextDeparture(now, realTime);
+    if (RefillForNewSection()) {
+        if (!realTime) {
+            // The day on show changed under a view: the new section's rows, at the same time.
+            ShowAt(timetable_->displayMode, timetable_->viewMoment);
+        }
+        Q_EMIT rowsRefilled();
+    }
     if (!realTime) {
         return index;
     }
-    const DaySection* section = timetable_->FindSection();
-    if (section == nullptr) {
+    if (timetable_->FindSection() == nullptr) {
         return -1;
-    }
-    if (section->dayMask != keptSection_.dayMask) {
-        keptSection_ = *section;
-        ResetRows(timetable_);
     }
     timetable_->displayMode = DisplayMode::RealTime;
     return index;
@@ -81,14 +82,18 @@ int CLstTimes::ShowAt(DisplayMode mode, Moment moment) {
     }
     timetable_->displayMode = mode;
     const int index = timetable_->FindViewDeparture(moment);
-    if (index < 0) {
-        return -1;
+    // A moment of a later day shows that day's section.
+    const bool refilled = RefillForNewSection();
+    if (index >= 0) {
+        rememberedSelection_ = SelectedRow();
+        if (!IsSelected(index)) {
+            SelectProgrammatically(index);
+        }
+        ScrollToTop(settings_.prevDisp != 0 && index >= 1 ? index - 1 : index);
     }
-    rememberedSelection_ = SelectedRow();
-    if (!IsSelected(index)) {
-        SelectProgrammatically(index);
+    if (refilled) {
+        Q_EMIT rowsRefilled();
     }
-    ScrollToTop(settings_.prevDisp != 0 && index >= 1 ? index - 1 : index);
     return index;
 }
 
@@ -96,16 +101,19 @@ int CLstTimes::ShowAtMinute(int minutes, Moment now) {
     if (minutes == -1) {
         return ShowAt(DisplayMode::RealTime, now);
     }
-    const MomentFields today = now.Fields();
-    Moment date = Moment::FromFields(today.year, today.month, today.day, 0, 0, 0);
-    int hour = minutes / 60;
-    if (hour > 23) {
-        hour -= 24;
-        date = date.PlusDays(1);
+    if (timetable_ == nullptr) {
+        return -1;
     }
-    const MomentFields day = date.Fields();
-    return ShowAt(DisplayMode::ViewMoment,
-                  Moment::FromFields(day.year, day.month, day.day, hour, minutes % 60, 0));
+    return ShowAt(DisplayMode::ViewMoment, timetable_->MomentOfMinute(minutes));
+}
+
+bool CLstTimes::RefillForNewSection() {
+    const DaySection* section = timetable_->FindSection();
+    if ((section != nullptr ? section->dayMask : 0) == filledMask_) {
+        return false;
+    }
+    ResetRows(timetable_);
+    return true;
 }
 
 void CLstTimes::SelectRow(int index) {

@@ -25,14 +25,16 @@ public:
 
     // Fills the list for the timetable's current section; empty when no section serves the day.
     void ResetRows(Timetable* timetable);
-    // The next departure at `now`. In real time the list is refilled when the day's section has
-    // changed since the last call; -1 when there is no timetable or no section.
+    // The next departure at `now`; -1 when there is no timetable, or in real time no section.
+    // When the day's section has changed the list is refilled, and out of real time shown at
+    // the view moment again.
     int TrackNow(bool realTime, Moment now);
     // Shows the departure at `moment` at the top (one row lower with PREV_DISP) and selects it;
-    // -1, with the list left as it is, when there is none.
+    // -1, with the list left as it is, when there is none. A moment of another day refills the
+    // list with that day's section first.
     int ShowAt(DisplayMode mode, Moment moment);
-    // Shows the departure at `minutes` of the timetable day on today's date (`now`); -1 minutes
-    // means the present moment in real time.
+    // Shows the departure at `minutes` of the timetable day on show; -1 minutes means the
+    // present moment (`now`) in real time.
     int ShowAtMinute(int minutes, Moment now);
     void SelectRow(int index);
     // Selects `index` without scrolling it into view: the traveller is looking elsewhere.
@@ -69,12 +71,17 @@ Q_SIGNALS:
     void userSelectionChanged(int row);
     // The user scrolled the list (wheel, scroll bar or its arrows), not the program.
     void userScrolled();
+    // The list was refilled for another day's section and positioned again (or left without a
+    // selection when the section has nothing at the view moment).
+    void rowsRefilled();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Refills the rows when the section on show is not the one they were made for.
+    bool RefillForNewSection();
     bool IsSelected(int row) const;
     void SelectProgrammatically(int row);
 
@@ -88,8 +95,6 @@ private:
     // By row, as last painted; none for a row painted only in part (an exposed strip after a
     // scroll), whose other part may still show what it showed before.
     std::vector<std::optional<ListRowKey>> rowKeys_;
-    QRegion paintRegion_;  // of the paint event being handled
-
-    // The section the list was last filled for in real time, kept across lists for the run.
-    static DaySection keptSection_;
+    QRegion paintRegion_;          // of the paint event being handled
+    std::uint8_t filledMask_ = 0;  // days of the section the rows were made for; 0 for none
 };

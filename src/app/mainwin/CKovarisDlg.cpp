@@ -163,6 +163,7 @@ void CKovarisDlg::ConnectControls() {
             &CKovarisDlg::OnDepartureSelectionChange);
     connect(departures_, &CLstTimes::userScrolled, this,
             [this] { scrollHold_.Touch(clock_.TickMs()); });
+    connect(departures_, &CLstTimes::rowsRefilled, this, &CKovarisDlg::ArrivalsOfSelectedRow);
     connect(arrivals_, &QListWidget::itemDoubleClicked, this, [this] { Transfer(); });
     startupTimer_.setSingleShot(true);
     connect(&startupTimer_, &QTimer::timeout, this, &CKovarisDlg::OnStartupTimer);
@@ -302,6 +303,16 @@ void CKovarisDlg::RefreshArrivals(bool force) {
     FillArrivals(BuildArrivalListForIndex(timetable_, selected, store_.ConfigurationMode()));
 }
 
+void CKovarisDlg::ArrivalsOfSelectedRow() {
+    // With no departure selected, the stations of rows no longer shown would stay and transfer
+    // from the wrong train or line.
+    if (departures_->SelectedRow() < 0) {
+        FillArrivals({});
+    } else {
+        RefreshArrivals(true);
+    }
+}
+
 void CKovarisDlg::FillArrivals(const ArrivalList& list) {
     arrivals_->setUpdatesEnabled(false);
     arrivals_->clear();
@@ -380,6 +391,7 @@ void CKovarisDlg::RunCommand(int id) {
 void CKovarisDlg::SetForcedDay(DayType day) {
     timetable_.SetForcedDay(day);
     MarkDayMenu();
+    Refresh(false);  // the forced day's rows at once, not at the next tick
 }
 
 void CKovarisDlg::MarkDayMenu() {
@@ -538,13 +550,7 @@ bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
         realTime_ = true;
         departures_->ShowAt(DisplayMode::RealTime, now);
     }
-    // With no departure selected, the stations of the timetable shown before would stay and
-    // transfer from the wrong line.
-    if (departures_->SelectedRow() < 0) {
-        FillArrivals({});
-    } else {
-        RefreshArrivals(true);
-    }
+    ArrivalsOfSelectedRow();
     StartRefreshTimer();
     return true;
 }
@@ -591,6 +597,8 @@ void CKovarisDlg::Transfer() {
         messenger_.Show(std::wstring(kWarningTitle), plan.warning);
         return;
     }
+    // The arrival belongs to the day of the departure shown, whatever day the new line is on.
+    const Moment arrival = timetable_.MomentOfMinute(plan.targetMinute);
     store_.transfers.Append(plan.record);
     if (plan.entry.kind == EntryKind::Node) {
         OpenNode(plan.entry, false);
@@ -598,7 +606,7 @@ void CKovarisDlg::Transfer() {
         OpenTimetable(plan.entry);
     }
     SetRealTime(false);
-    departures_->ShowAtMinute(plan.targetMinute, Now());
+    departures_->ShowAt(DisplayMode::ViewMoment, arrival);
     // The stations shown must be those of the departure now selected.
     RefreshArrivals(false);
 }

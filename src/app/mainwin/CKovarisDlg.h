@@ -120,6 +120,8 @@ private:
     void FillArrivals(const ArrivalList& list);
     void FollowNext(int next);
     void NameShownTimetable();
+    // The stations of the selected departure, or none when no departure is selected.
+    void ArrivalsOfSelectedRow();
     Moment Now() const;
 
     AppSettings& settings_;

@@ -47,6 +47,7 @@ std::wstring_view Marker(const std::wstring& target, bool configurationMode) {
 int ChooseTravelTime(const ArrivalStation& station, std::wstring_view marks) {
     int best = kNoRank;
     int chosen = -1;
+    int unmarked = -1;
     for (std::size_t i = 0; i < station.travelTimes.size(); ++i) {
         const wchar_t mark = station.travelTimes[i].mark;
         const bool contained = !marks.empty() && marks.find(mark) != std::wstring_view::npos;
@@ -57,12 +58,12 @@ int ChooseTravelTime(const ArrivalStation& station, std::wstring_view marks) {
                 chosen = static_cast<int>(i);
             }
         } else if (mark == L'-') {
-            // The entry for trains without a matching mark: a default that a later match can
-            // still override, and that overrides an earlier match.
-            chosen = static_cast<int>(i);
+            unmarked = static_cast<int>(i);
         }
     }
-    return chosen;
+    // The entry without a mark serves the trains no marked entry matches, wherever it stands:
+    // "a6 d5 8" and "8 a6 d5" read the same.
+    return chosen >= 0 ? chosen : unmarked;
 }
 
 std::wstring ArrivalNameColumn(std::wstring_view name) {

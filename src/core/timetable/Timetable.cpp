@@ -1,6 +1,7 @@
 #include "timetable/Timetable.h"
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 
 #include "settings/AppSettings.h"
@@ -21,18 +22,38 @@ namespace {
 constexpr std::wstring_view kBlankLabel = L"　　　";
 constexpr std::wstring_view kNextLabels[] = {kNextDepartureLabel, L"次　発", L"次々発"};
 
-// The moment's clock time in seconds of the timetable day: hours at or below the day-change hour
-// belong to the night after the day, so they count from 24.
-int SearchTarget(const MomentFields& f, int dayChgHour) {
-    const int hour = f.hour <= dayChgHour ? f.hour + 24 : f.hour;
-    return (hour * 60 + f.minute) * 60 + f.second;
+constexpr long long kSecondsPerDay = 24 * 3600;
+
+// The calendar day of a valid moment, in days since the epoch.
+long long DayNumber(const MomentFields& f) {
+    return static_cast<long long>(Moment::FromFields(f.year, f.month, f.day, 0, 0, 0).Days());
+}
+
+// Seconds from the start of `day` to `moment`: past a day for the night after it.
+long long SecondsOn(long long day, Moment moment) {
+    if (!moment.IsValid()) {
+        return 0;
+    }
+    const MomentFields f = moment.Fields();
+    return (DayNumber(f) - day) * kSecondsPerDay + f.hour * 3600LL + f.minute * 60LL + f.second;
+}
+
+Moment MomentOn(long long day, long long seconds) {
+    long long rest = seconds % kSecondsPerDay;
+    if (rest < 0) {
+        rest += kSecondsPerDay;
+    }
+    const MomentFields date =
+        Moment(static_cast<double>(day + (seconds - rest) / kSecondsPerDay)).Fields();
+    return Moment::FromFields(date.year, date.month, date.day, static_cast<int>(rest / 3600),
+                              static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60));
 }
 
 // The first departure leaving at or after `targetSeconds`, or -1.
-int FirstDepartureFrom(const DaySection& section, int targetSeconds) {
+int FirstDepartureFrom(const DaySection& section, long long targetSeconds) {
     const std::vector<Departure>& departures = section.departures;
     for (std::size_t i = 0; i < departures.size(); ++i) {
-        if (departures[i].time * 60 >= targetSeconds) {
+        if (departures[i].time * 60LL >= targetSeconds) {
             return static_cast<int>(i);
         }
     }
@@ -47,10 +68,14 @@ bool HasDeparture(const DaySection* section, int index) {
 }  // namespace
 
 const DaySection* Timetable::FindSection() const {
-    if (dayType < 1 || dayType > 8) {
+    return SectionFor(dayType);
+}
+
+const DaySection* Timetable::SectionFor(DayType type) const {
+    if (type < 1 || type > 8) {
         return nullptr;
     }
-    const unsigned bit = 1u << (dayType - 1);
+    const unsigned bit = 1u << (type - 1);
     for (const DaySection& section : sections) {
         if ((section.dayMask & bit) != 0) {
             return &section;
@@ -59,43 +84,105 @@ const DaySection* Timetable::FindSection() const {
     return nullptr;
 }
 
-int Timetable::FindNextDeparture(Moment moment, bool alsoView) {
-    currentMoment = moment;
-    if (alsoView) {
-        viewMoment = moment;
+DayType Timetable::TypeOf(long long day) const {
+    if (!autoDay) {
+        return dayType;
+    }
+    const MomentFields date = Moment(static_cast<double>(day)).Fields();
+    if (date.dayOfWeek > 0 && holidays_->FindHoliday(date.month, date.day) != nullptr) {
+        return kHolidayDayType;
+    }
+    return date.dayOfWeek;  // -1 outside the calendar
+}
+
+std::optional<long long> Timetable::DayOf(Moment moment) const {
+    if (!moment.IsValid()) {
+        return std::nullopt;
     }
     const int dayChgHour = settings_->dayChgHour;
+    const long long day =
+        DayNumber(moment.PlusDays(-static_cast<double>(dayChgHour) / 24.0).Fields());
+    if (moment.Hour() != dayChgHour) {
+        return day;
+    }
+    // File hours up to the day-change hour count from 24: the ending day's trains of this hour
+    // run now, and the new day begins after the last of them.
+    const DaySection* ending = SectionFor(TypeOf(day - 1));
+    if (ending != nullptr && FirstDepartureFrom(*ending, SecondsOn(day - 1, moment)) >= 0) {
+        return day - 1;
+    }
+    return day;
+}
+
+int Timetable::ShowDay(std::optional<long long> day) {
+    viewDay_ = day;
     if (autoDay) {
-        // The timetable day runs until the day-change hour of the next calendar day.
-        const MomentFields day = moment.PlusDays(-static_cast<double>(dayChgHour) / 24.0).Fields();
-        dayType = day.dayOfWeek;  // -1 when the moment is not a valid date
-        if (day.dayOfWeek > 0 && holidays_->FindHoliday(day.month, day.day) != nullptr) {
-            dayType = kHolidayDayType;
-        }
+        dayType = day ? TypeOf(*day) : -1;
     }
     const DaySection* section = FindSection();
     if (section == nullptr) {
         return -1;
     }
+    nowSeconds_ = day ? SecondsOn(*day, currentMoment) : 0;
     // After the last departure the first one of the section stays on top for the night.
-    nextIndex =
-        std::max(0, FirstDepartureFrom(*section, SearchTarget(moment.Fields(), dayChgHour)));
+    nextIndex = std::max(0, FirstDepartureFrom(*section, nowSeconds_));
     return nextIndex;
+}
+
+int Timetable::FindNextDeparture(Moment moment, bool alsoView) {
+    currentMoment = moment;
+    nowDay_ = DayOf(moment);
+    if (alsoView) {
+        viewMoment = moment;
+    }
+    if (alsoView || !nowDay_) {
+        return ShowDay(nowDay_);
+    }
+    const std::optional<long long> view = viewDay_ ? viewDay_ : DayOf(viewMoment);
+    if (!view || *view < *nowDay_) {
+        // The view's day is over: the view moves on to the same time of the day now running.
+        if (view) {
+            viewMoment = MomentOn(*nowDay_, SecondsOn(*view, viewMoment));
+        }
+        return ShowDay(nowDay_);
+    }
+    return ShowDay(view);
+}
+
+ViewPlace Timetable::LocateView(Moment moment) const {
+    ViewPlace place;
+    const std::optional<long long> own = DayOf(moment);
+    if (!own) {
+        return place;
+    }
+    place.day = nowDay_ ? std::max(*own, *nowDay_) : *own;
+    place.section = SectionFor(TypeOf(place.day));
+    place.seconds = SecondsOn(*own, moment);
+    if (place.section == nullptr) {
+        return place;
+    }
+    place.index = FirstDepartureFrom(*place.section, place.seconds);
+    // A late-night time past the section's last departure shows the section from its start.
+    if (place.index < 0 && place.seconds >= kSecondsPerDay) {
+        place.index = FirstDepartureFrom(*place.section, place.seconds - kSecondsPerDay);
+    }
+    return place;
 }
 
 int Timetable::FindViewDeparture(Moment moment) {
     viewMoment = moment;
-    const DaySection* section = FindSection();
-    if (section == nullptr) {
+    const ViewPlace place = LocateView(moment);
+    if (!moment.IsValid() || place.section == nullptr) {
+        if (moment.IsValid()) {
+            ShowDay(place.day);  // a day without departures is on show
+        }
         return -1;
     }
-    const int target = SearchTarget(moment.Fields(), settings_->dayChgHour);
-    int found = FirstDepartureFrom(*section, target);
-    // A late-night time past the section's last departure shows the section from its start.
-    if (found < 0 && target >= 24 * 3600) {
-        found = FirstDepartureFrom(*section, target - 24 * 3600);
+    if (place.day != *DayOf(moment)) {
+        viewMoment = MomentOn(place.day, place.seconds);
     }
-    viewIndex = found;
+    ShowDay(place.day);
+    viewIndex = place.index;
     return viewIndex;
 }
 
@@ -104,6 +191,11 @@ void Timetable::SetForcedDay(DayType day) {
     if (day != 0) {
         dayType = day;
     }
+}
+
+Moment Timetable::MomentOfMinute(int minutes) const {
+    const long long day = viewDay_.value_or(nowDay_.value_or(DayNumber(currentMoment.Fields())));
+    return MomentOn(day, std::max(0, minutes) * 60LL);
 }
 
 bool Timetable::GetRowInfo(int index, RowInfo& row) const {
@@ -154,17 +246,8 @@ void Timetable::FillLabel(const DaySection& section, int index, std::wstring& la
 }
 
 int Timetable::SecondsUntil(int departureTime) const {
-    // Before the day-change hour both times belong to the night after the timetable day.
-    const long long dayChgMinutes = static_cast<long long>(settings_->dayChgHour) * 60;
-    const MomentFields now = currentMoment.Fields();
-    int nowMinutes = now.hour * 60 + now.minute;
-    if (nowMinutes < dayChgMinutes) {
-        nowMinutes += 24 * 60;
-    }
-    if (departureTime < dayChgMinutes) {
-        departureTime += 24 * 60;
-    }
-    return departureTime * 60 - (nowMinutes * 60 + now.second);
+    const long long seconds = departureTime * 60LL - nowSeconds_;
+    return static_cast<int>(std::clamp<long long>(seconds, INT_MIN, INT_MAX));
 }
 
 void Timetable::FillNote(std::wstring_view marks, RowInfo& row) const {

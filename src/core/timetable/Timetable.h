@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,16 @@ struct RowMarkNames {
     ColorRef colour2 = 0;
 };
 
+// Where the view stands at a moment: the section of the timetable day on show (the moment's own
+// day, or today's when that day is over), the moment's seconds counted in its own timetable day,
+// and the first departure at or after them (-1 for none).
+struct ViewPlace {
+    long long day = 0;  // the day on show, in days since the epoch
+    const DaySection* section = nullptr;
+    long long seconds = 0;
+    int index = -1;
+};
+
 // A loaded timetable file plus the state of the departure lookup. It refers to the settings,
 // the colour list and the holiday calendar, which its owner keeps alive.
 class Timetable {
@@ -96,9 +107,17 @@ public:
 
     // Departure lookup.
     const DaySection* FindSection() const;
+    // The next departure at `moment`, -1 without a section. With `alsoView` the view follows;
+    // otherwise it stays, also on a later day, and once its own day is over it moves on to the
+    // same time of the day now running, whose section is then on show.
     int FindNextDeparture(Moment moment, bool alsoView);
+    // Positions the view at `moment`: a moment of a later day puts that day's section on show.
     int FindViewDeparture(Moment moment);
+    // Where FindViewDeparture would put the view, without moving it.
+    ViewPlace LocateView(Moment moment) const;
     void SetForcedDay(DayType day);
+    // The moment `minutes` into the timetable day on show (past 1439 on the next calendar day).
+    Moment MomentOfMinute(int minutes) const;
     // Fills `row` for departure `index` of the current section; false past the last departure.
     bool GetRowInfo(int index, RowInfo& row) const;
     bool GetRowMarkNames(int index, RowMarkNames& names) const;
@@ -122,11 +141,22 @@ public:
     const HolidayCalendar& holidays() const { return *holidays_; }
 
 private:
+    // The timetable day of a moment, in days since the epoch: the calendar day, or the day
+    // before for the hours before the day-change hour. During the day-change hour itself the
+    // ending day goes on while its section still has departures to come. None when invalid.
+    std::optional<long long> DayOf(Moment moment) const;
+    DayType TypeOf(long long day) const;
+    const DaySection* SectionFor(DayType type) const;
+    // Puts `day` on show: its day type, and the next departure counted from currentMoment.
+    int ShowDay(std::optional<long long> day);
     void FillLabel(const DaySection& section, int index, std::wstring& label) const;
     // Seconds from currentMoment to a departure at `departureTime`, negative once it has left.
     int SecondsUntil(int departureTime) const;
     void FillNote(std::wstring_view marks, RowInfo& row) const;
 
+    std::optional<long long> nowDay_;   // the timetable day of currentMoment
+    std::optional<long long> viewDay_;  // the day the view lies on: the day on show
+    long long nowSeconds_ = 0;          // currentMoment in seconds of the day on show
     const AppSettings* settings_;
     const ColorTable* colours_;
     const HolidayCalendar* holidays_;

@@ -14,12 +14,12 @@ struct HourStep {
     int index = 0;  // its first departure
 };
 
-// From the view moment, the nearest earlier or later hour of the timetable day that has
-// departures; stepping earlier from inside an hour first goes to that hour's top. None when no
-// hour within two days has any (a day without departures). The search leaves the view moment
-// of `timetable` at the hour reached, as showing it does.
-std::optional<HourStep> FindHourStep(Timetable& timetable, bool later);
+// From the view moment, the nearest earlier or later hour that has departures; stepping earlier
+// from inside an hour first goes to that hour's top. Later than the night's last hour comes the
+// next day's first. None when no hour within two days has any.
+std::optional<HourStep> FindHourStep(const Timetable& timetable, bool later);
 
 // The moment of the departure above row `topRow`, on the calendar day its time of the timetable
-// day falls on; none at the top of the list, below the last departure, or without a section.
+// day on show falls on; none at the top of the list, below the last departure, or without a
+// section.
 std::optional<Moment> PreviousDepartureMoment(const Timetable& timetable, int topRow);
