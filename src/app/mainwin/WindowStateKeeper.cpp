@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <vector>
 
+#include "files/FileKey.h"
 #include "files/UserFolders.h"
 #include "text/WideText.h"
 
@@ -18,13 +18,7 @@ namespace {
 
 // One settings file reached by two paths (a link, "./") keeps one state.
 std::wstring SettingsKey(const std::wstring& settingsFile) {
-    const fs::path path(wtext::WideToUtf8(settingsFile));
-    std::error_code ec;
-    fs::path key = fs::weakly_canonical(fs::absolute(path, ec), ec);
-    if (ec) {
-        key = fs::absolute(path, ec).lexically_normal();
-    }
-    return wtext::Utf8ToWide(key.string());
+    return wtext::Utf8ToWide(FullPathOf(wtext::WideToUtf8(settingsFile)));
 }
 
 std::vector<ScreenArea> ScreenAreas() {

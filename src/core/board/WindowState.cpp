@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "files/AtomicSave.h"
+#include "files/FileKey.h"
 #include "files/RegularFile.h"
 #include "text/WideText.h"
 
@@ -54,15 +55,6 @@ std::optional<WindowPlace> ReadPlace(std::string_view text) {
     return WindowPlace{numbers[0], numbers[1], numbers[2], numbers[3]};
 }
 
-// FNV-1a: stable across builds and machines, as a file name must be.
-std::uint64_t Digest(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : bytes) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-    }
-    return hash;
-}
-
 }  // namespace
 
 std::string FormatWindowState(const WindowState& state, std::wstring_view settingsFile) {
@@ -107,16 +99,11 @@ WindowState ParseWindowState(std::string_view text, std::wstring_view settingsFi
 }
 
 std::wstring WindowStateFile(std::wstring_view stateFolder, std::wstring_view settingsFile) {
-    std::array<char, 17> hex{};
-    const auto [stop, error] =
-        std::to_chars(hex.data(), hex.data() + 16, Digest(wtext::WideToUtf8(settingsFile)), 16);
-    (void)error;  // sixteen digits always fit
-    const std::string digits(hex.data(), stop);
     std::wstring file(stateFolder);
     if (!file.empty() && file.back() != L'/') {
         file += L'/';
     }
-    return file + L"window-" + std::wstring(16 - digits.size(), L'0') + wtext::Utf8ToWide(digits) +
+    return file + L"window-" + wtext::Utf8ToWide(Digest(wtext::WideToUtf8(settingsFile))) +
            L".state";
 }
 

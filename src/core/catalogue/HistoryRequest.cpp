@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "files/FileKey.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -27,29 +29,6 @@ std::string_view WithoutLineEnd(std::string_view line) {
     return line;
 }
 
-// The settings file as one name whatever way it was reached: "./Kovaris.ini" from its folder and
-// its full path name the same window.
-std::string FullPath(const fs::path& file) {
-    std::error_code error;
-    const fs::path absolute = fs::absolute(file, error).lexically_normal();
-    const fs::path full = fs::weakly_canonical(absolute, error);
-    return error ? absolute.string() : full.string();
-}
-
-// FNV-1a: short, stable across runs and builds, and enough to tell a user's settings files apart.
-std::string HashText(std::string_view text) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : text) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-    }
-    constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex(16, '0');
-    for (int i = 15; i >= 0; --i, hash >>= 4) {
-        hex[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
-    }
-    return hex;
-}
-
 }  // namespace
 
 HistoryRequestSocket HistoryRequestSocketIn(const RuntimeFolder& folder,
@@ -57,7 +36,7 @@ HistoryRequestSocket HistoryRequestSocketIn(const RuntimeFolder& folder,
     if (folder.path.empty()) {
         return {{}, {}, folder.problem};
     }
-    const std::string name = "kovariswin-" + HashText(FullPath(settingsFile));
+    const std::string name = "kovariswin-" + Digest(FullPathOf(settingsFile));
     return {folder.path / (name + ".sock"), folder.path / (name + ".lock"), {}};
 }
 
