@@ -4,79 +4,28 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
+#include "GtfsImport.h"
 #include "TestFiles.h"
-#include "settings/AppSettings.h"
-#include "settings/ColorTable.h"
-#include "timetable/HolidayCalendar.h"
-#include "timetable/Timetable.h"
+#include "text/WideText.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kFeeds = KOVARIS_TEST_DATA "/gtfs";
+using gtfs_import::FileNames;
+using gtfs_import::Import;
+using gtfs_import::kFeeds;
+using gtfs_import::ReadBack;
+
 const std::string kSouthbound = "さくら線_南台方面.TBL";
 
 std::string Utf8(std::wstring_view text) {
     return wtext::WideToUtf8(text);
 }
 
-std::string Clock(int minutes) {
-    return Utf8(wtext::ZeroPad(minutes / 60, 2) + L":" + wtext::ZeroPad(minutes % 60, 2));
-}
-
-// A timetable file as the program reads it, one line per legend entry, station and section.
-std::string ReadBack(const fs::path& file) {
-    AppSettings settings;
-    const ColorTable colours;
-    const HolidayCalendar holidays;
-    Timetable table(settings, colours, holidays);
-    if (!table.LoadTimetable(wtext::Utf8ToWide(file.string()))) {
-        return "(cannot read " + file.string() + ")";
-    }
-    std::string text = Utf8(table.title) + "\n";
-    for (const auto& [mark, entry] : table.legend) {
-        text += Utf8(std::wstring(1, mark)) + ":" + Utf8(entry.name) + ";" + Utf8(entry.shortName) +
-                "\n";
-    }
-    for (const ArrivalStation& station : table.arrivals) {
-        text += "$" + Utf8(station.name);
-        for (const TravelTime& travel : station.travelTimes) {
-            text += " " + Utf8(std::wstring(1, travel.mark)) + std::to_string(travel.minutes);
-        }
-        text += "\n";
-    }
-    for (const DaySection& section : table.sections) {
-        text += std::to_string(section.dayMask) + " " + Utf8(section.caption1) + " " +
-                Utf8(section.caption2) + ":";
-        for (const Departure& departure : section.departures) {
-            text += " " + Clock(departure.time) + Utf8(departure.marks);
-        }
-        text += "\n";
-    }
-    return text;
-}
-
 // A holiday list naming Monday 29 April, as a user's Holiday.dat would.
 void WriteHolidayList(const std::wstring& path) {
     WriteSJisFile(path, L"; 祝日\n[HOL]\n4/29:昭和の日\n");
-}
-
-CliRun Import(const std::string& feed, const fs::path& out, std::vector<std::string> more) {
-    std::vector<std::string> args = {"import-gtfs", feed, "--out", out.string()};
-    args.insert(args.end(), more.begin(), more.end());
-    return RunCli(args);
-}
-
-std::vector<std::string> FileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 TEST(ImportGtfsCommandTest, OneTimetablePerRouteAndDirectionAsTheProgramReadsIt) {
