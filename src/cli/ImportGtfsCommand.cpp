@@ -67,6 +67,14 @@ void PrintWarnings(std::ostream& err, const ImportReport& report) {
         err << kName << "warning: " << report.untimedCalls
             << " call(s) at the stop without a time were left out\n";
     }
+    if (report.interpolatedCalls > 0) {
+        err << kName << report.interpolatedCalls
+            << " call(s) at the stop without a time were timed between the stops around them\n";
+    }
+    if (report.noPickupCalls > 0) {
+        err << kName << report.noPickupCalls
+            << " call(s) where riders cannot board (pickup_type 1) were left out\n";
+    }
     if (report.unmarkedDestinations > 0) {
         err << kName << "warning: " << report.unmarkedDestinations
             << " destination(s) beyond the 52 mark letters have no mark\n";

@@ -84,9 +84,10 @@ std::vector<DraftStation> BuildArrivalStations(const std::vector<MarkedTrip>& tr
         for (const LaterCall& call : marked.trip->later) {
             const std::string_view name = stops.At(call.stop).name;
             const int minutes = call.arrival / 60 - departureMinute;
-            // A feed arriving before it left has no travel time worth showing.
+            // A feed arriving before it left has no travel time worth showing. Zero minutes
+            // would read as no travel time: a stop reached within the minute shows as the next.
             if (call.arrival >= 0 && minutes >= 0 && seen.insert(name).second) {
-                travel[name][marked.mark].push_back(minutes);
+                travel[name][marked.mark].push_back(std::max(minutes, 1));
             }
         }
     }

@@ -97,6 +97,12 @@ ImportReport ImportGtfs(const ImportRequest& request) {
     const std::vector<std::size_t> chosen = stops.Resolve(request.stop);
     StopTimesResult calls = ScanStopTimes(*feed, stops, chosen);
     report.untimedCalls = calls.untimedCalls;
+    report.interpolatedCalls = calls.interpolatedCalls;
+    report.noPickupCalls = calls.noPickupCalls;
+    if (calls.trips.empty() && calls.untimedCalls > 0) {
+        throw GtfsError("the " + std::to_string(calls.untimedCalls) + " call(s) at \"" +
+                        request.stop + "\" have no time, not even between two timed stops");
+    }
     report.stopTimesRows = calls.rowsRead;
     AddTripDetails(*feed, calls.trips);
     const std::map<std::string, std::string> routes = ReadRouteNames(*feed, calls.trips);

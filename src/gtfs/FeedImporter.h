@@ -29,7 +29,9 @@ struct ImportReport {
     std::optional<std::chrono::sys_days> holiday;      // the holiday whose services were taken
     std::size_t substitutedCharacters = 0;             // written as "〓"
     std::size_t untimedCalls = 0;                      // calls at the stop without a time, left out
-    std::size_t unmarkedDestinations = 0;              // beyond the 52 mark letters
+    std::size_t interpolatedCalls = 0;     // calls at the stop timed between two timepoints
+    std::size_t noPickupCalls = 0;         // departures where riders cannot board, left out
+    std::size_t unmarkedDestinations = 0;  // beyond the 52 mark letters
     std::size_t stopTimesRows = 0;
 };
 

@@ -1,14 +1,19 @@
 #include "gtfs/StopTimesScan.h"
 
 #include <algorithm>
+#include <charconv>
 #include <functional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "gtfs/CallTimes.h"
 #include "gtfs/CsvTable.h"
+#include "gtfs/Frequencies.h"
 #include "gtfs/GtfsFields.h"
 #include "gtfs/StopTable.h"
+#include "gtfs/StopVisits.h"
+#include "gtfs/TripCall.h"
 
 namespace {
 
@@ -18,9 +23,13 @@ struct Columns {
           arrival(table.Column("arrival_time")),
           departure(table.Column("departure_time")),
           stop(table.Column("stop_id")),
-          sequence(table.Column("stop_sequence")) {}
+          sequence(table.Column("stop_sequence")),
+          pickup(table.FindColumn("pickup_type")),
+          headsign(table.FindColumn("stop_headsign")),
+          distance(table.FindColumn("shape_dist_traveled")) {}
 
     std::size_t trip, arrival, departure, stop, sequence;
+    std::optional<std::size_t> pickup, headsign, distance;
 };
 
 // Hashing string views lets a row's fields be looked up without copying them.
@@ -30,6 +39,7 @@ struct TextHash {
         return std::hash<std::string_view>()(text);
     }
 };
+using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 using TripIndex = std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>>;
 
 long Sequence(const CsvTable& table, const Columns& columns) {
@@ -54,59 +64,60 @@ int OptionalTime(const CsvTable& table, std::size_t column) {
     return *time;
 }
 
-// The departure time where there is one, else the arrival time (-1 when neither is given).
-int DepartureTime(const CsvTable& table, const Columns& columns) {
-    const int departure = OptionalTime(table, columns.departure);
-    return departure >= 0 ? departure : OptionalTime(table, columns.arrival);
-}
-
-int ArrivalTime(const CsvTable& table, const Columns& columns) {
-    const int arrival = OptionalTime(table, columns.arrival);
-    return arrival >= 0 ? arrival : OptionalTime(table, columns.departure);
-}
-
-// First pass: the calls at the chosen stops. A trip that calls twice leaves at its first call.
-void FindCalls(const FeedSource& feed, const StopTable& stops,
-               const std::vector<std::size_t>& chosen, StopTimesResult& result, TripIndex& index) {
-    std::unordered_set<std::string_view, TextHash, std::equal_to<>> chosenIds;
-    for (const std::size_t stop : chosen) {
-        chosenIds.insert(stops.At(stop).id);
+bool NoPickup(const CsvTable& table, const Columns& columns) {
+    const std::string_view text = table.Field(columns.pickup);
+    if (text.size() > 1 || (text.size() == 1 && (text[0] < '0' || text[0] > '3'))) {
+        table.Fail(*columns.pickup,
+                   "pickup_type must be 0 to 3, not \"" + std::string(text) + "\"");
     }
+    return text == "1";
+}
+
+double Distance(const CsvTable& table, const Columns& columns) {
+    const std::string_view text = table.Field(columns.distance);
+    if (text.empty()) {
+        return -1.0;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= 0)) {
+        table.Fail(*columns.distance,
+                   "malformed shape_dist_traveled \"" + std::string(text) + "\"");
+    }
+    return value;
+}
+
+// First pass: the trips that call at the chosen stops.
+TextSet CallingTripIds(const FeedSource& feed, const TextSet& chosenIds, std::size_t& rows) {
     CsvTable table(feed, "stop_times.txt");
     const Columns columns(table);
-    std::size_t untimed = 0;
+    TextSet trips;
     while (table.Next()) {
-        ++result.rowsRead;
-        const std::string_view stopId = table.Field(columns.stop);
-        if (!chosenIds.contains(stopId)) {
-            continue;
-        }
-        const long sequence = Sequence(table, columns);
-        const int departure = DepartureTime(table, columns);
-        if (departure < 0) {
-            ++untimed;
-            continue;
-        }
-        const auto [it, added] =
-            index.try_emplace(std::string(table.Field(columns.trip)), result.trips.size());
-        if (added) {
-            result.trips.push_back({});
-            result.trips.back().tripId = it->first;
-        }
-        CallingTrip& trip = result.trips[it->second];
-        if (added || sequence < trip.sequence) {
-            trip.stop = static_cast<std::uint32_t>(*stops.Find(stopId));
-            trip.sequence = sequence;
-            trip.departure = departure;
+        ++rows;
+        if (chosenIds.contains(table.Field(columns.stop))) {
+            trips.emplace(table.Field(columns.trip));
         }
     }
-    result.untimedCalls = untimed;
+    return trips;
 }
 
-// Second pass: the calls after the chosen stop, of the trips found.
-void FindLaterCalls(const FeedSource& feed, const StopTable& stops, StopTimesResult& result,
-                    const TripIndex& index) {
-    std::vector<std::vector<std::pair<long, LaterCall>>> later(result.trips.size());
+// Second pass: every call of those trips, each trip's in stop_sequence order.
+struct TripCalls {
+    std::vector<std::string> tripIds;  // sorted
+    std::vector<std::vector<TripCall>> calls;
+    std::vector<std::string> headsigns{""};
+};
+
+TripCalls ReadTripCalls(const FeedSource& feed, const StopTable& stops, const TextSet& chosenIds,
+                        const TextSet& tripIds) {
+    TripCalls result;
+    result.tripIds.assign(tripIds.begin(), tripIds.end());
+    std::sort(result.tripIds.begin(), result.tripIds.end());
+    TripIndex index;
+    for (std::size_t i = 0; i < result.tripIds.size(); ++i) {
+        index.emplace(result.tripIds[i], i);
+    }
+    result.calls.resize(result.tripIds.size());
     CsvTable table(feed, "stop_times.txt");
     const Columns columns(table);
     while (table.Next()) {
@@ -114,25 +125,51 @@ void FindLaterCalls(const FeedSource& feed, const StopTable& stops, StopTimesRes
         if (it == index.end()) {
             continue;
         }
-        const long sequence = Sequence(table, columns);
-        if (sequence <= result.trips[it->second].sequence) {
-            continue;
-        }
-        const std::optional<std::size_t> stop = stops.Find(table.Field(columns.stop));
+        const std::string_view stopId = table.Field(columns.stop);
+        const std::optional<std::size_t> stop = stops.Find(stopId);
         if (!stop) {
-            table.Fail(columns.stop,
-                       "no stop \"" + std::string(table.Field(columns.stop)) + "\" in stops.txt");
+            table.Fail(columns.stop, "no stop \"" + std::string(stopId) + "\" in stops.txt");
         }
-        later[it->second].push_back(
-            {sequence, {static_cast<std::uint32_t>(*stop), ArrivalTime(table, columns)}});
+        TripCall call{Sequence(table, columns),
+                      static_cast<std::uint32_t>(*stop),
+                      OptionalTime(table, columns.arrival),
+                      OptionalTime(table, columns.departure),
+                      Distance(table, columns),
+                      chosenIds.contains(stopId),
+                      NoPickup(table, columns)};
+        if (call.chosen && !table.Field(columns.headsign).empty()) {
+            call.headsign = static_cast<std::uint32_t>(result.headsigns.size());
+            result.headsigns.emplace_back(table.Field(columns.headsign));
+        }
+        result.calls[it->second].push_back(call);
     }
-    for (std::size_t i = 0; i < later.size(); ++i) {
-        std::sort(later[i].begin(), later[i].end(),
-                  [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [sequence, call] : later[i]) {
-            result.trips[i].later.push_back(call);
+    for (std::vector<TripCall>& calls : result.calls) {
+        std::sort(calls.begin(), calls.end(),
+                  [](const TripCall& a, const TripCall& b) { return a.sequence < b.sequence; });
+    }
+    return result;
+}
+
+// When the trip leaves its first stop, which frequencies.txt counts its repetitions from.
+int FirstTime(const std::vector<TripCall>& calls) {
+    const auto timed =
+        std::find_if(calls.begin(), calls.end(), [](const TripCall& call) { return call.Timed(); });
+    return timed == calls.end() ? 0 : timed->LeaveTime();
+}
+
+std::size_t InterpolatedAtStop(std::vector<TripCall>& calls) {
+    std::vector<bool> untimed;
+    for (const TripCall& call : calls) {
+        untimed.push_back(call.chosen && !call.Timed());
+    }
+    InterpolateTimes(calls);
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        if (untimed[i] && calls[i].Timed()) {
+            ++count;
         }
     }
+    return count;
 }
 
 }  // namespace
@@ -140,12 +177,26 @@ void FindLaterCalls(const FeedSource& feed, const StopTable& stops, StopTimesRes
 StopTimesResult ScanStopTimes(const FeedSource& feed, const StopTable& stops,
                               const std::vector<std::size_t>& chosen) {
     StopTimesResult result;
-    TripIndex index;
-    FindCalls(feed, stops, chosen, result, index);
-    FindLaterCalls(feed, stops, result, index);
-    // A trip that ends at the stop does not depart from it.
-    std::erase_if(result.trips, [](const CallingTrip& trip) { return trip.later.empty(); });
-    std::sort(result.trips.begin(), result.trips.end(),
-              [](const CallingTrip& a, const CallingTrip& b) { return a.tripId < b.tripId; });
+    TextSet chosenIds;
+    for (const std::size_t stop : chosen) {
+        chosenIds.insert(stops.At(stop).id);
+    }
+    TripCalls trips =
+        ReadTripCalls(feed, stops, chosenIds, CallingTripIds(feed, chosenIds, result.rowsRead));
+    const auto headways = ReadHeadways(feed, trips.tripIds);
+    VisitCounts counts;
+    for (std::size_t i = 0; i < trips.tripIds.size(); ++i) {
+        std::vector<TripCall>& calls = trips.calls[i];
+        result.interpolatedCalls += InterpolatedAtStop(calls);
+        std::vector<CallingTrip> departures =
+            FindDepartures(trips.tripIds[i], calls, trips.headsigns, counts);
+        const auto repeated = headways.find(trips.tripIds[i]);
+        if (repeated != headways.end()) {
+            departures = RepeatByHeadways(departures, FirstTime(calls), repeated->second);
+        }
+        std::move(departures.begin(), departures.end(), std::back_inserter(result.trips));
+    }
+    result.untimedCalls = counts.untimedCalls;
+    result.noPickupCalls = counts.noPickupCalls;
     return result;
 }

@@ -51,7 +51,7 @@ std::vector<DraftMark> Legend(const std::vector<std::string>& ranked) {
 }  // namespace
 
 std::string TimetableBuilder::Destination(const CallingTrip& trip) const {
-    return trip.headsign.empty() ? stops_.At(trip.later.back().stop).name : trip.headsign;
+    return trip.headsign.empty() ? stops_.At(trip.lastStop).name : trip.headsign;
 }
 
 std::optional<TimetableDraft> TimetableBuilder::Build(const DirectionGroup& group,

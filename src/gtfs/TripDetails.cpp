@@ -1,6 +1,7 @@
 #include "gtfs/TripDetails.h"
 
 #include <algorithm>
+#include <span>
 
 #include "gtfs/CsvTable.h"
 #include "gtfs/GtfsError.h"
@@ -8,11 +9,17 @@
 
 namespace {
 
-CallingTrip* FindTrip(std::vector<CallingTrip>& trips, std::string_view id) {
-    const auto it = std::lower_bound(
-        trips.begin(), trips.end(), id,
-        [](const CallingTrip& trip, std::string_view key) { return trip.tripId < key; });
-    return it != trips.end() && it->tripId == id ? &*it : nullptr;
+// The departures of trip `id`: a trip may depart more than once.
+std::span<CallingTrip> FindTrip(std::vector<CallingTrip>& trips, std::string_view id) {
+    const auto less = [](const CallingTrip& trip, std::string_view key) {
+        return trip.tripId < key;
+    };
+    const auto first = std::lower_bound(trips.begin(), trips.end(), id, less);
+    auto last = first;
+    while (last != trips.end() && last->tripId == id) {
+        ++last;
+    }
+    return {first, last};
 }
 
 std::optional<int> Direction(const CsvTable& table, const std::optional<std::size_t>& column) {
@@ -37,17 +44,22 @@ void AddTripDetails(const FeedSource& feed, std::vector<CallingTrip>& trips) {
     const std::optional<std::size_t> headsign = table.FindColumn("trip_headsign");
     const std::optional<std::size_t> direction = table.FindColumn("direction_id");
     while (table.Next()) {
-        CallingTrip* trip = FindTrip(trips, table.Field(id));
-        if (trip == nullptr) {
+        const std::span<CallingTrip> departures = FindTrip(trips, table.Field(id));
+        if (departures.empty()) {
             continue;
         }
         if (table.Field(service).empty()) {
             table.Fail(service, "empty service_id");
         }
-        trip->routeId = table.Field(route);
-        trip->serviceId = table.Field(service);
-        trip->headsign = table.Field(headsign);
-        trip->direction = Direction(table, direction);
+        for (CallingTrip& trip : departures) {
+            trip.routeId = table.Field(route);
+            trip.serviceId = table.Field(service);
+            // A stop_headsign overrides the trip's sign at that call only.
+            if (trip.headsign.empty()) {
+                trip.headsign = table.Field(headsign);
+            }
+            trip.direction = Direction(table, direction);
+        }
     }
     for (const CallingTrip& trip : trips) {
         if (trip.serviceId.empty()) {

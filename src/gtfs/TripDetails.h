@@ -8,7 +8,8 @@
 
 class FeedSource;
 
-// Fills route, service, headsign and direction of `trips` (sorted by trip id) from trips.txt.
+// Fills route, service, direction and (where no stop_headsign gave one) the headsign of `trips`
+// (sorted by trip id) from trips.txt.
 // Throws GtfsError when a trip is missing there.
 void AddTripDetails(const FeedSource& feed, std::vector<CallingTrip>& trips);
 

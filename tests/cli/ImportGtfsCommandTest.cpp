@@ -167,7 +167,7 @@ TEST(ImportGtfsCommandTest, BadInputNamesTheFaultAndWritesNothing) {
          "no stop with the id or name \"本町\"; similar names: 本町, \"東口\""},
         {kFeeds + "/rail", "中央", "2030-01-07",
          "no trips leave \"中央\" in the week from 2030-01-07"},
-        {kFeeds + "/bad-time", "B", "2024-04-22", "the feed has no trips.txt"},
+        {kFeeds + "/bad-time", "C", "2024-04-22", "the feed has no trips.txt"},
     };
     for (const Case& c : cases) {
         TempDir dir;
