@@ -22,6 +22,7 @@ struct ImportOptions {
     std::string date;
     std::string holidays;
     std::string out = ".";
+    bool force = false;
 };
 
 std::chrono::sys_days Today() {
@@ -81,6 +82,25 @@ void PrintWarnings(std::ostream& err, const ImportReport& report) {
     }
 }
 
+// Printed apart from the lines of the files written, which stay one per file produced.
+void PrintFolderChanges(std::ostream& err, const BatchOutcome& folder) {
+    for (const std::string& name : folder.keptEdited) {
+        err << kName << "warning: " << name
+            << " was edited since the last import and is kept; --force replaces it\n";
+    }
+    for (const std::string& name : folder.keptForeign) {
+        err << kName << "warning: " << name
+            << " was not written by an earlier import and is kept; --force replaces it\n";
+    }
+    for (const std::string& name : folder.removed) {
+        err << kName << name << " is no longer written and was removed\n";
+    }
+    for (const std::string& name : folder.keptStale) {
+        err << kName << "warning: " << name
+            << " is no longer written but was edited since the last import; it is kept\n";
+    }
+}
+
 int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {
     ImportRequest request;
     request.feed = options.feed;
@@ -90,11 +110,13 @@ int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err
         request.holidays = options.holidays;
     }
     request.out = options.out;
+    request.force = options.force;
     try {
         const ImportReport report = ImportGtfs(request);
         for (const WrittenTimetable& file : report.files) {
             PrintFile(out, file);
         }
+        PrintFolderChanges(err, report.folder);
         PrintWarnings(err, report);
         return 0;
     } catch (const GtfsError& e) {
@@ -122,11 +144,17 @@ void AddImportGtfsCommand(CLI::App& app, std::ostream& out, std::ostream& err, i
     command->add_option("--holidays", options->holidays,
                         "holiday list (Holiday.dat; default: the data root's above --out)");
     command->add_option("--out", options->out, "folder for the files (default: the current one)");
+    command->add_flag("--force", options->force,
+                      "replace also files edited since the last import or not written by one");
     command->footer(
         "One timetable file per route and direction serving the stop, in Shift-JIS, ready to be a\n"
         "sub-level of a data root. Each day type takes the trips of its date in the week from\n"
         "--date; a public holiday's from the first holiday of the list within a year. Prints one\n"
         "line per file: \"NAME: DAYS DEPARTURES, ...; arrivals: STATION, ...\". Nothing is\n"
-        "written when the feed has a fault; the message names the file, line and column.");
+        "written when the feed has a fault; the message names the file, line and column.\n"
+        "A later import into the same folder replaces the files the last one wrote (listed in\n"
+        "its hidden .import-manifest) and removes those it no longer writes; a file edited since,\n"
+        "or not written by an import, is kept with a warning unless --force is given. A failure\n"
+        "part-way leaves the folder as it was.");
     command->callback([options, &out, &err, &status] { status = RunImport(*options, out, err); });
 }

@@ -133,6 +133,6 @@ ImportReport ImportGtfs(const ImportRequest& request) {
         throw GtfsError("no trips leave \"" + request.stop + "\" in the week from " +
                         gtfs::IsoDate(request.start));
     }
-    batch.Commit();
+    report.folder = batch.Commit(request.force ? EditedFiles::Replace : EditedFiles::Keep);
     return report;
 }

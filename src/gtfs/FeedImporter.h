@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "gtfs/FileBatch.h"
+
 struct ImportRequest {
     std::filesystem::path feed;   // a .zip file or a folder
     std::string stop;             // a stop_id or an exact stop_name (UTF-8)
@@ -15,6 +17,9 @@ struct ImportRequest {
     // A Holiday.dat; without one, the data root's when `out` lies in a data root.
     std::optional<std::filesystem::path> holidays;
     std::filesystem::path out;
+    // Whether files edited since the last import, and files of the same names it did not write,
+    // are replaced; else they are kept.
+    bool force = false;
 };
 
 struct WrittenTimetable {
@@ -33,9 +38,11 @@ struct ImportReport {
     std::size_t noPickupCalls = 0;         // departures where riders cannot board, left out
     std::size_t unmarkedDestinations = 0;  // beyond the 52 mark letters
     std::size_t stopTimesRows = 0;
+    BatchOutcome folder;  // the files of `out` kept and removed
 };
 
 // Turns the departures of a feed at one stop into timetable files, one per route and direction,
 // written into `out` only when all of them could be made. Throws GtfsError on bad input, with
-// nothing written.
+// nothing written. Files of `out` that the last import wrote and that are unchanged since are
+// replaced, or removed when no longer written; others are kept (see ImportRequest::force).
 ImportReport ImportGtfs(const ImportRequest& request);
