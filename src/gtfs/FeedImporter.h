@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "gtfs/ImportCatalogue.h"
+
 struct ImportRequest {
     std::filesystem::path feed;   // a .zip file or a folder
     std::string stop;             // a stop_id or an exact stop_name (UTF-8)
@@ -31,9 +33,12 @@ struct ImportReport {
     std::size_t untimedCalls = 0;                      // calls at the stop without a time, left out
     std::size_t unmarkedDestinations = 0;              // beyond the 52 mark letters
     std::size_t stopTimesRows = 0;
+    std::string catalogue;                       // the route configuration listing the files
+    std::optional<CatalogueHook> catalogueHook;  // how the data root can name it; none outside one
 };
 
-// Turns the departures of a feed at one stop into timetable files, one per route and direction,
-// written into `out` only when all of them could be made. Throws GtfsError on bad input, with
+// Turns the departures of a feed at one stop into timetable files, one per route as riders know
+// it and direction, busiest first, and a route configuration listing them, written into `out`
+// only when all of them could be made. Throws GtfsError on bad input, with
 // nothing written.
 ImportReport ImportGtfs(const ImportRequest& request);
