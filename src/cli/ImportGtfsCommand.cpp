@@ -101,6 +101,28 @@ void PrintFolderChanges(std::ostream& err, const BatchOutcome& folder) {
     }
 }
 
+// Captions show only where the data root's vekt.cfg names the route configuration written.
+void PrintCatalogueHint(std::ostream& err, const ImportReport& report) {
+    if (!report.catalogueHook) {
+        err << kName << "to list these files by caption in configuration mode, add to the data "
+            << "root's vekt.cfg: /FOLDER/" << report.catalogue
+            << " CAPTION, FOLDER being --out's path from the data root\n";
+        return;
+    }
+    const CatalogueHook& hook = *report.catalogueHook;
+    if (hook.listed) {
+        return;
+    }
+    if (hook.line.empty()) {
+        err << kName << "warning: " << hook.rootConfig.string() << " cannot name "
+            << report.catalogue
+            << " in --out: its path holds a blank, ':', ';' or a character Shift-JIS lacks\n";
+        return;
+    }
+    err << kName << "to list these files by caption in configuration mode, add to "
+        << hook.rootConfig.string() << ": " << wtext::WideToUtf8(hook.line) << "\n";
+}
+
 int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {
     ImportRequest request;
     request.feed = options.feed;
@@ -117,6 +139,7 @@ int RunImport(const ImportOptions& options, std::ostream& out, std::ostream& err
             PrintFile(out, file);
         }
         PrintFolderChanges(err, report.folder);
+        PrintCatalogueHint(err, report);
         PrintWarnings(err, report);
         return 0;
     } catch (const GtfsError& e) {
@@ -147,8 +170,9 @@ void AddImportGtfsCommand(CLI::App& app, std::ostream& out, std::ostream& err, i
     command->add_flag("--force", options->force,
                       "replace also files edited since the last import or not written by one");
     command->footer(
-        "One timetable file per route and direction serving the stop, in Shift-JIS, ready to be a\n"
-        "sub-level of a data root. Each day type takes the trips of its date in the week from\n"
+        "One timetable file per route (as riders know it) and direction serving the stop, in\n"
+        "Shift-JIS, ready to be a sub-level of a data root, and import.cfg listing them by\n"
+        "caption, busiest first. Each day type takes the trips of its date in the week from\n"
         "--date; a public holiday's from the first holiday of the list within a year. Prints one\n"
         "line per file: \"NAME: DAYS DEPARTURES, ...; arrivals: STATION, ...\". Nothing is\n"
         "written when the feed has a fault; the message names the file, line and column.\n"

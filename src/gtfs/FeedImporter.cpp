@@ -1,20 +1,22 @@
 #include "gtfs/FeedImporter.h"
 
 #include <set>
-#include <system_error>
 
 #include "files/CSJisFile.h"
-#include "files/PathLookup.h"
+#include "gtfs/DataRootSearch.h"
 #include "gtfs/DirectionGroups.h"
 #include "gtfs/FeedSource.h"
 #include "gtfs/FileBatch.h"
 #include "gtfs/GtfsError.h"
 #include "gtfs/GtfsFields.h"
+#include "gtfs/ImportCatalogue.h"
+#include "gtfs/RouteNames.h"
 #include "gtfs/ServiceCalendar.h"
 #include "gtfs/ServiceWeek.h"
 #include "gtfs/StopTable.h"
 #include "gtfs/StopTimesScan.h"
 #include "gtfs/TimetableBuilder.h"
+#include "gtfs/TimetableNames.h"
 #include "gtfs/TimetableText.h"
 #include "gtfs/TimetableWriter.h"
 #include "gtfs/TripDetails.h"
@@ -25,22 +27,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The nearest folder from `out` upward that holds a Holiday.dat: the data root `out` lies in.
+// The Holiday.dat of the data root `out` lies in.
 std::optional<fs::path> DataRootHolidays(const fs::path& out) {
-    std::error_code ec;
-    fs::path folder = fs::weakly_canonical(fs::absolute(out, ec), ec);
-    while (!folder.empty()) {
-        const std::wstring root = wtext::Utf8ToWide(folder.string()) + L"/";
-        const fs::path candidate = wtext::WideToUtf8(DataRootFile(root, L"Holiday.dat"));
-        if (fs::is_regular_file(candidate, ec)) {
-            return candidate;
-        }
-        if (folder == folder.parent_path()) {
-            break;
-        }
-        folder = folder.parent_path();
-    }
-    return std::nullopt;
+    return FindDataRootFile(out, L"Holiday.dat");
 }
 
 HolidayCalendar ReadHolidayList(const fs::path& path) {
@@ -64,15 +53,6 @@ std::string StopName(const StopTable& stops, const std::string& query) {
     return byId ? stops.At(*byId).name : query;
 }
 
-std::wstring UniqueFileName(const TimetableDraft& draft, std::set<std::wstring>& taken) {
-    const std::wstring stem = timetable_text::SafeFileStem(draft.route + L"_" + draft.direction);
-    std::wstring name = stem + L".TBL";
-    for (int n = 2; !taken.insert(wtext::ToUpper(name)).second; ++n) {
-        name = stem + L"_" + std::to_wstring(n) + L".TBL";
-    }
-    return name;
-}
-
 WrittenTimetable Summary(const std::wstring& name, const TimetableDraft& draft) {
     WrittenTimetable written{wtext::WideToUtf8(name), {}, {}};
     for (const DraftSection& section : draft.sections) {
@@ -82,6 +62,23 @@ WrittenTimetable Summary(const std::wstring& name, const TimetableDraft& draft) 
         written.stations.push_back(station.name);
     }
     return written;
+}
+
+// The timetables of the groups that run in the week, named and busiest first.
+std::vector<PlannedTimetable> PlanTimetables(const TimetableBuilder& builder,
+                                             const std::vector<DirectionGroup>& groups) {
+    std::vector<PlannedTimetable> timetables;
+    for (const DirectionGroup& group : groups) {
+        std::optional<TimetableDraft> draft = builder.Build(group, group.routeName);
+        if (draft) {
+            timetables.push_back({std::move(*draft),
+                                  timetable_text::FromFeed(group.agencyName),
+                                  timetable_text::FromFeed(group.longName),
+                                  {}});
+        }
+    }
+    ArrangeTimetables(timetables);
+    return timetables;
 }
 
 }  // namespace
@@ -105,7 +102,7 @@ ImportReport ImportGtfs(const ImportRequest& request) {
     }
     report.stopTimesRows = calls.rowsRead;
     AddTripDetails(*feed, calls.trips);
-    const std::map<std::string, std::string> routes = ReadRouteNames(*feed, calls.trips);
+    const std::map<std::string, RouteNames> routes = ReadRouteNames(*feed, calls.trips);
     std::set<std::string> services;
     for (const CallingTrip& trip : calls.trips) {
         services.insert(trip.serviceId);
@@ -116,23 +113,26 @@ ImportReport ImportGtfs(const ImportRequest& request) {
 
     const std::string stopName = StopName(stops, request.stop);
     const TimetableBuilder builder(stops, week, calendar, stopName);
-    FileBatch batch(request.out);
-    std::set<std::wstring> taken;
-    for (const DirectionGroup& group : GroupByDirection(calls.trips, stops)) {
-        const std::optional<TimetableDraft> draft = builder.Build(group, routes.at(group.routeId));
-        if (!draft) {
-            continue;
-        }
-        const std::wstring name = UniqueFileName(*draft, taken);
-        batch.Add(name, timetable_text::ToShiftJis(TimetableFileText(*draft),
-                                                   report.substitutedCharacters));
-        report.unmarkedDestinations += draft->unmarkedDestinations;
-        report.files.push_back(Summary(name, *draft));
-    }
-    if (report.files.empty()) {
+    const std::vector<PlannedTimetable> timetables =
+        PlanTimetables(builder, GroupByDirection(calls.trips, routes, stops));
+    if (timetables.empty()) {
         throw GtfsError("no trips leave \"" + request.stop + "\" in the week from " +
                         gtfs::IsoDate(request.start));
     }
+
+    FileBatch batch(request.out);
+    for (const PlannedTimetable& timetable : timetables) {
+        batch.Add(timetable.fileName, timetable_text::ToShiftJis(TimetableFileText(timetable.draft),
+                                                                 report.substitutedCharacters));
+        report.unmarkedDestinations += timetable.draft.unmarkedDestinations;
+        report.files.push_back(Summary(timetable.fileName, timetable.draft));
+    }
+    const std::wstring stop = timetable_text::FromFeed(stopName);
+    batch.Add(std::wstring(kImportCatalogueName),
+              timetable_text::ToShiftJis(ImportCatalogueText(stop, timetables),
+                                         report.substitutedCharacters));
+    report.catalogue = wtext::WideToUtf8(kImportCatalogueName);
+    report.catalogueHook = FindCatalogueHook(request.out, stop);
     report.folder = batch.Commit(request.force ? EditedFiles::Replace : EditedFiles::Keep);
     return report;
 }

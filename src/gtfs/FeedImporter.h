@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gtfs/FileBatch.h"
+#include "gtfs/ImportCatalogue.h"
 
 struct ImportRequest {
     std::filesystem::path feed;   // a .zip file or a folder
@@ -38,11 +39,14 @@ struct ImportReport {
     std::size_t noPickupCalls = 0;         // departures where riders cannot board, left out
     std::size_t unmarkedDestinations = 0;  // beyond the 52 mark letters
     std::size_t stopTimesRows = 0;
-    BatchOutcome folder;  // the files of `out` kept and removed
+    std::string catalogue;                       // the route configuration listing the files
+    std::optional<CatalogueHook> catalogueHook;  // how the data root can name it; none outside one
+    BatchOutcome folder;                         // the files of `out` kept and removed
 };
 
-// Turns the departures of a feed at one stop into timetable files, one per route and direction,
-// written into `out` only when all of them could be made. Throws GtfsError on bad input, with
-// nothing written. Files of `out` that the last import wrote and that are unchanged since are
-// replaced, or removed when no longer written; others are kept (see ImportRequest::force).
+// Turns the departures of a feed at one stop into timetable files, one per route as riders know
+// it and direction, busiest first, and a route configuration listing them, written into `out`
+// only when all of them could be made. Throws GtfsError on bad input, with nothing written.
+// Files of `out` that the last import wrote and that are unchanged since are replaced, or
+// removed when no longer written; others are kept (see ImportRequest::force).
 ImportReport ImportGtfs(const ImportRequest& request);

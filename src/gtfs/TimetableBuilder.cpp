@@ -40,7 +40,7 @@ std::vector<std::string> RankDestinations(const WeekDepartures& departures,
 std::vector<DraftMark> Legend(const std::vector<std::string>& ranked) {
     std::vector<DraftMark> marks;
     for (std::size_t i = 0; i < ranked.size() && i < kMarkLetters.size(); ++i) {
-        const std::wstring destination = timetable_text::OneLine(wtext::Utf8ToWide(ranked[i]));
+        const std::wstring destination = timetable_text::FromFeed(ranked[i]);
         marks.push_back(
             {kMarkLetters[i], destination + L"行",
              timetable_text::CutToBytes(timetable_text::OneWord(destination), kShortNameBytes)});
@@ -90,9 +90,8 @@ std::optional<TimetableDraft> TimetableBuilder::Build(const DirectionGroup& grou
     }
     draft.stations = BuildArrivalStations(marked, stops_, stopName_);
 
-    draft.route = timetable_text::OneLine(wtext::Utf8ToWide(routeName));
-    draft.direction = timetable_text::OneLine(wtext::Utf8ToWide(ranked.front())) + L"方面";
-    draft.title = timetable_text::OneLine(wtext::Utf8ToWide(stopName_)) + L" " + draft.route +
-                  L" " + draft.direction;
+    draft.stop = timetable_text::FromFeed(stopName_);
+    draft.direction = timetable_text::FromFeed(ranked.front()) + L"方面";
+    draft.SetRoute(timetable_text::FromFeed(routeName));
     return draft;
 }

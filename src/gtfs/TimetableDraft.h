@@ -32,11 +32,19 @@ struct DraftSection {
 };
 
 struct TimetableDraft {
-    std::wstring route;
+    std::wstring stop;       // the chosen stop, as the title begins
+    std::wstring route;      // as riders know it, with what tells it apart from a namesake
     std::wstring direction;  // "<main destination>方面"
-    std::wstring title;
+    std::wstring title;      // "<stop> <route> <direction>"
     std::vector<DraftMark> marks;
     std::vector<DraftStation> stations;
     std::vector<DraftSection> sections;
     std::size_t unmarkedDestinations = 0;  // beyond the 52 mark letters
+
+    // "さくら線 南台方面": what a catalogue lists the file as.
+    std::wstring Caption() const { return route + L" " + direction; }
+    void SetRoute(std::wstring name) {
+        route = std::move(name);
+        title = stop + L" " + Caption();
+    }
 };

@@ -1,5 +1,8 @@
 #include "gtfs/TimetableText.h"
 
+#include <algorithm>
+#include <array>
+
 #include "text/SJisCodec.h"
 #include "text/WideText.h"
 
@@ -8,7 +11,35 @@ namespace timetable_text {
 namespace {
 
 constexpr std::size_t kFileStemLength = 80;
-constexpr std::wstring_view kRefusedInFileNames = L"/\\:*?\"<>|";
+// What Windows refuses, and ";", which ends a name in a route configuration.
+constexpr std::wstring_view kRefusedInFileNames = L"/\\:*?\"<>|;";
+
+// The base letters of U+00C0 to U+017F: "*" where it takes two letters, "." for the signs "×"
+// and "÷", which Shift-JIS holds.
+constexpr wchar_t kFirstLatinLetter = 0xC0;
+constexpr std::wstring_view kBaseLetters =
+    L"AAAAAA*CEEEEIIIIDNOOOOO.OUUUUY**aaaaaa*ceeeeiiiidnooooo.ouuuuy*y"
+    L"AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi**JjKkkLlLlLlL"
+    L"lLlNnNnNnnNnOoOoOo**RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+
+struct SpelledLetter {
+    wchar_t letter;
+    std::wstring_view base;
+};
+// Ligatures and letters beyond the table (Romanian comma letters).
+constexpr std::array<SpelledLetter, 13> kSpelledLetters = {{{L'Æ', L"AE"},
+                                                            {L'Þ', L"TH"},
+                                                            {L'ß', L"ss"},
+                                                            {L'æ', L"ae"},
+                                                            {L'þ', L"th"},
+                                                            {L'Ĳ', L"IJ"},
+                                                            {L'ĳ', L"ij"},
+                                                            {L'Œ', L"OE"},
+                                                            {L'œ', L"oe"},
+                                                            {L'Ș', L"S"},
+                                                            {L'ș', L"s"},
+                                                            {L'Ț', L"T"},
+                                                            {L'ț', L"t"}}};
 
 bool IsControl(wchar_t c) {
     return c < 0x20 || c == 0x7F;
@@ -24,6 +55,29 @@ std::wstring OneLine(std::wstring_view text) {
         }
     }
     return std::wstring(wtext::Trim(line));
+}
+
+std::wstring ToBaseLetters(std::wstring_view text) {
+    std::wstring based;
+    for (const wchar_t c : text) {
+        const auto index = static_cast<std::size_t>(c) - kFirstLatinLetter;
+        if (c >= kFirstLatinLetter && index < kBaseLetters.size() && kBaseLetters[index] != L'*') {
+            based.push_back(kBaseLetters[index] == L'.' ? c : kBaseLetters[index]);
+            continue;
+        }
+        const auto spelled = std::find_if(kSpelledLetters.begin(), kSpelledLetters.end(),
+                                          [c](const SpelledLetter& s) { return s.letter == c; });
+        if (spelled != kSpelledLetters.end()) {
+            based.append(spelled->base);
+        } else {
+            based.push_back(c);
+        }
+    }
+    return based;
+}
+
+std::wstring FromFeed(std::string_view utf8) {
+    return OneLine(ToBaseLetters(wtext::Utf8ToWide(utf8)));
 }
 
 std::wstring OneWord(std::wstring_view text) {
@@ -50,8 +104,10 @@ std::wstring CutToBytes(std::wstring_view text, std::size_t bytes) {
 }
 
 std::wstring SafeFileStem(std::wstring_view text) {
+    std::size_t substituted = 0;
+    const std::wstring spelled = ToWide(ToShiftJis(OneLine(text), substituted));
     std::wstring stem;
-    for (const wchar_t c : OneLine(text)) {
+    for (const wchar_t c : spelled) {
         const bool refused = IsControl(c) || wtext::IsSpace(c) ||
                              kRefusedInFileNames.find(c) != std::wstring_view::npos;
         stem.push_back(refused ? L'_' : c);
@@ -65,7 +121,8 @@ std::wstring SafeFileStem(std::wstring_view text) {
     return stem.empty() ? L"timetable" : stem;
 }
 
-std::string ToShiftJis(std::wstring_view text, std::size_t& substituted) {
+std::string ToShiftJis(std::wstring_view original, std::size_t& substituted) {
+    const std::wstring text = ToBaseLetters(original);
     std::string bytes = ToSJis(text);
     if (bytes.find('?') == std::string::npos) {
         return bytes;

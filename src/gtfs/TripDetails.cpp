@@ -68,34 +68,3 @@ void AddTripDetails(const FeedSource& feed, std::vector<CallingTrip>& trips) {
         }
     }
 }
-
-std::map<std::string, std::string> ReadRouteNames(const FeedSource& feed,
-                                                  const std::vector<CallingTrip>& trips) {
-    std::map<std::string, std::string> names;
-    for (const CallingTrip& trip : trips) {
-        names.emplace(trip.routeId, "");
-    }
-    CsvTable table(feed, "routes.txt");
-    const std::size_t id = table.Column("route_id");
-    const std::optional<std::size_t> shortName = table.FindColumn("route_short_name");
-    const std::optional<std::size_t> longName = table.FindColumn("route_long_name");
-    while (table.Next()) {
-        const auto it = names.find(std::string(table.Field(id)));
-        if (it == names.end()) {
-            continue;
-        }
-        it->second = table.Field(shortName);
-        if (it->second.empty()) {
-            it->second = table.Field(longName);
-        }
-        if (it->second.empty()) {
-            it->second = it->first;
-        }
-    }
-    for (const auto& [route, name] : names) {
-        if (name.empty()) {
-            throw GtfsError("trips.txt names the route \"" + route + "\", which routes.txt lacks");
-        }
-    }
-    return names;
-}

@@ -41,10 +41,14 @@ TEST(ImportGtfsCommandTest, OneTimetablePerRouteAndDirectionAsTheProgramReadsIt)
               "さくら線_北浜方面.TBL: 平日 1, 土曜 1, 日曜・祝日 1; arrivals: 北浜\n"
               "臨港線_北浜方面.TBL: 平日 1; arrivals: 北浜\n"
               "臨港線_港南方面.TBL: 平日 1; arrivals: 港南\n");
-    // "𠮷" lies beyond Shift-JIS: once in the mark's name, once in its short name.
+    // The folder holding Holiday.dat is the data root. "𠮷" lies beyond Shift-JIS: once in the
+    // mark's name, once in its short name.
     EXPECT_EQ(run.err,
-              "kovaris import-gtfs: warning: 2 character(s) that Shift-JIS cannot hold were "
-              "written as 〓\n");
+              "kovaris import-gtfs: to list these files by caption in configuration mode, add to " +
+                  (fs::weakly_canonical(dir.path()) / "vekt.cfg").string() +
+                  ": /out/import.cfg 中央\n"
+                  "kovaris import-gtfs: warning: 2 character(s) that Shift-JIS cannot hold were "
+                  "written as 〓\n");
 
     struct Case {
         std::string file;

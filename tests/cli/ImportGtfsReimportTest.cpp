@@ -71,8 +71,8 @@ TEST(ImportGtfsReimportTest, ALaterImportKeepsWhatTheUserChangedAndChangesAllOrN
     ASSERT_EQ(Import(kRail, dir.path() / "konan", atKonan).status, 0);
     const Snapshot central = Take(dir.path() / "central");
     const Snapshot konan = Take(dir.path() / "konan");
-    ASSERT_EQ(central.size(), 5u);  // four timetables and the manifest
-    ASSERT_EQ(konan.size(), 3u);    // only the さくら線 serves 港南
+    ASSERT_EQ(central.size(), 6u);  // four timetables, import.cfg and the manifest
+    ASSERT_EQ(konan.size(), 4u);    // only the さくら線 serves 港南
 
     const fs::path out = dir.path() / "out";
     const CliRun first = Import(kRail, out, atCentral);

@@ -73,6 +73,10 @@ TEST(TimetableWriterTest, FileNamesAndShiftJis) {
         {L"..hidden.", L"hidden"},
         {L" \t", L"timetable"},
         {std::wstring(100, L'線'), std::wstring(80, L'線')},
+        // As a route configuration in Shift-JIS names it: base letters, "〜" read back as "～",
+        // "¥" as "\\", 〓 for the rest; ";" would end the name there.
+        {L"Kauno gatvė; Ærø Łódź Straße", L"Kauno_gatve__AEro_Lodz_Strasse"},
+        {L"中央〜港南¥𠮷", L"中央～港南_〓"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(timetable_text::SafeFileStem(c.text), c.stem) << wtext::WideToUtf8(c.text);
