@@ -9,6 +9,7 @@
 
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
+#include "text/EncodingCheck.h"
 #include "text/WideText.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
@@ -131,6 +132,11 @@ int RunDump(const DumpOptions& options, std::ostream& out, std::ostream& err) {
     if (!timetable.LoadTimetable(wtext::Utf8ToWide(options.file))) {
         err << "kovaris dump: cannot read " << options.file << "\n";
         return 1;
+    }
+    if (timetable.writtenInUtf8) {
+        err << "kovaris dump: warning: " << options.file
+            << " is written in UTF-8, not Shift-JIS, and reads as garbage; convert it with: "
+            << Utf8(Utf8ToSJisCommand(timetable.path)) << "\n";
     }
     const Json json = {{"title", Utf8(timetable.title)},
                        {"legend", LegendJson(timetable.legend)},

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -82,6 +84,28 @@ TEST(DumpCommandTest, DayChangeHourAndJapaneseText) {
     EXPECT_EQ(json["legend"], nlohmann::json::array());
     EXPECT_EQ(json["sections"][0]["caption1"], "平日");
     EXPECT_EQ(json["sections"][0]["departures"][0], (nlohmann::json{{"marks", "快"}, {"time", 5}}));
+}
+
+// A timetable saved in UTF-8 gets a one-line warning whose command, run as given, makes the
+// file read as its Shift-JIS original does, whatever its name holds.
+TEST(DumpCommandTest, Utf8FileWarnsWithACommandThatConvertsIt) {
+    TempDir dir;
+    const std::wstring original = wtext::Utf8ToWide(KOVARIS_DEMO_DATA "/wakaba_up.TBL");
+    const std::wstring path = dir.File(L"it's 若葉 up.TBL");
+    WriteBytes(path, wtext::WideToUtf8(ToWide(ReadBytes(original))));
+    const CliRun utf8 = RunCli({"dump", wtext::WideToUtf8(path)});
+    ASSERT_EQ(utf8.status, 0) << utf8.err;
+    EXPECT_EQ(std::count(utf8.err.begin(), utf8.err.end(), '\n'), 1) << utf8.err;
+    const std::string marker = "convert it with: ";
+    const std::size_t command = utf8.err.find(marker);
+    ASSERT_EQ(utf8.err.rfind("kovaris dump: warning: ", 0), 0U) << utf8.err;
+    ASSERT_NE(command, std::string::npos) << utf8.err;
+
+    const std::string line = utf8.err.substr(command + marker.size());
+    ASSERT_EQ(std::system(line.c_str()), 0) << line;
+    const CliRun converted = RunCli({"dump", wtext::WideToUtf8(path)});
+    EXPECT_EQ(converted.err, "");
+    EXPECT_EQ(converted.out, RunCli({"dump", wtext::WideToUtf8(original)}).out);
 }
 
 TEST(DumpCommandTest, FailuresGoToStderrWithTheirStatus) {

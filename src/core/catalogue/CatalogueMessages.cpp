@@ -1,5 +1,7 @@
 #include "catalogue/CatalogueMessages.h"
 
+#include "text/EncodingCheck.h"
+
 std::wstring LevelLoadFailedMessage(bool configurationMode, std::wstring_view path) {
     std::wstring text = configurationMode ? L"環境ファイルの読み込みに失敗しました\n"
                                           : L"ディレクトリ下にTBLファイルがありません\n";
@@ -8,4 +10,9 @@ std::wstring LevelLoadFailedMessage(bool configurationMode, std::wstring_view pa
 
 std::wstring TimetableLoadFailedMessage(std::wstring_view path) {
     return std::wstring(L"TBLファイルの読み込みに失敗しました\n").append(path);
+}
+
+std::wstring TimetableInUtf8Message(std::wstring_view path) {
+    return L"TBLファイルが Shift-JIS ではなく UTF-8 で書かれているため、文字化けします\n" +
+           std::wstring(path) + L"\n変換するには: " + Utf8ToSJisCommand(path);
 }

@@ -20,3 +20,6 @@ std::wstring LevelLoadFailedMessage(bool configurationMode, std::wstring_view pa
 
 // A timetable file that could not be loaded.
 std::wstring TimetableLoadFailedMessage(std::wstring_view path);
+
+// A timetable file written in UTF-8: its path and the command that converts it.
+std::wstring TimetableInUtf8Message(std::wstring_view path);

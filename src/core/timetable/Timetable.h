@@ -127,7 +127,8 @@ public:
     std::vector<DaySection> sections;
     std::vector<ArrivalStation> arrivals;
     std::wstring path;
-    std::wstring folder;  // path up to and including its last separator
+    std::wstring folder;         // path up to and including its last separator
+    bool writtenInUtf8 = false;  // the file's text shows as garbage until it is converted
     DisplayMode displayMode = DisplayMode::RealTime;
     Moment viewMoment;
     Moment currentMoment;

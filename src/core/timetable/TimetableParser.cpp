@@ -11,6 +11,7 @@
 #include "files/RegularFile.h"
 #include "files/SJisLines.h"
 #include "settings/AppSettings.h"
+#include "text/EncodingCheck.h"
 #include "text/SJisCodec.h"
 #include "text/WideText.h"
 #include "timetable/Timetable.h"
@@ -380,6 +381,7 @@ void TimetableParser::Parse(std::string_view bytes, Timetable& timetable) const 
     timetable.legend = std::move(content.legend);
     timetable.arrivals = std::move(content.arrivals);
     timetable.sections = std::move(content.sections);
+    timetable.writtenInUtf8 = LooksLikeUtf8(bytes);
 }
 
 std::wstring TimetableParser::FolderOf(std::wstring_view path) {
