@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libzip-dev libcsv-dev
   qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-ipafont-gothic
   xvfb xauth
   desktop-file-utils appstream groff-base

@@ -54,6 +54,15 @@ void RegisterFontSubstitutions() {
                Installed(ProportionalCandidates()));
 }
 
+QString MissingJapaneseFontNotice() {
+    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) {
+        return {};
+    }
+    return QStringLiteral(
+        "No Japanese font is installed, so Japanese text shows as boxes: install fonts-noto-cjk "
+        "or fonts-ipafont (sudo apt install fonts-noto-cjk) and start KovarisWin again.");
+}
+
 int FontPixelHeight(int tenthsOfPoint) {
     // Rounded like the platform's MulDiv. A hand-edited file may hold any number: a negative
     // size means the same size, and the result stays between one pixel and a screen's height.

@@ -9,6 +9,11 @@
 // Call once a QGuiApplication exists; calling again changes nothing.
 void RegisterFontSubstitutions();
 
+// Without a font that has Japanese glyphs, the text shows as boxes and the list's columns do
+// not line up. Empty when one is installed; otherwise what to tell the user, in English, as the
+// Japanese would be boxes too.
+QString MissingJapaneseFontNotice();
+
 // Font sizes in the settings are tenths of a point, measured on a 96-dpi screen as the data's
 // platform does: 95 gives a 13-pixel font.
 int FontPixelHeight(int tenthsOfPoint);

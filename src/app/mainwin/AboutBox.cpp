@@ -8,7 +8,7 @@
 #include "controls/FontSetup.h"
 
 AboutBox::AboutBox(const QIcon& icon, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("バージョン情報 KovarisWin"));
+    setWindowTitle(tr("バージョン情報 KovarisWin"));
     // A window of its own: it would not take the board's font.
     setFont(MakeSettingsFont(L"MS UI Gothic", 110));
     auto* picture = new QLabel(this);

@@ -22,6 +22,7 @@
 #include "controls/QtConvert.h"
 #include "controls/SingleChoiceList.h"
 #include "files/PathLookup.h"
+#include "i18n/CoreText.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
 #include "mainwin/CommandIds.h"
@@ -261,7 +262,7 @@ void CKovarisDlg::CheckReminder() {
         return;
     }
     if (const auto due = run_.reminder.Check(timetable_, row, settings_.almBefTime)) {
-        Q_EMIT reminderDue(ToQString(due->title), ToQString(due->body));
+        Q_EMIT reminderDue(TranslateCoreText(due->title), ToQString(due->body));
     }
 }
 
@@ -479,10 +480,10 @@ void CKovarisDlg::ShowLevel(const LevelLoad& load) {
     combo_->clear();
     menu_->ClearTableItems();
     for (const LevelComboItem& item : view.combo) {
-        combo_->addItem(ToQString(item.caption), item.data);
+        combo_->addItem(TranslateCoreText(item.caption), item.data);
     }
     for (const LevelMenuItem& item : view.menu) {
-        menu_->AddTableItem(item.id, ToQString(item.caption));
+        menu_->AddTableItem(item.id, TranslateCoreText(item.caption));
     }
     const LevelOpening opening = ChooseLevelOpening(settings_, startRequest_ == -1, view);
     if (!opening.lastTimetable.empty()) {
@@ -552,6 +553,10 @@ bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     }
     ArrivalsOfSelectedRow();
     StartRefreshTimer();
+    // Said once the garbled text is on show, which it explains.
+    if (timetable_.writtenInUtf8) {
+        messenger_.Show(std::wstring(kWarningTitle), TimetableInUtf8Message(path));
+    }
     return true;
 }
 

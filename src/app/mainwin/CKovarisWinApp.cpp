@@ -46,6 +46,9 @@ int CKovarisWinApp::Run() {
         if (std::exchange(sayNoSocket, false)) {
             window.ShowStatusMessage(requests.problem());
         }
+        if (!options_.notice.isEmpty()) {
+            window.ShowStatusMessage(std::exchange(options_.notice, QString()));
+        }
         if (options_.exitAfterFirstPaint) {
             window.ExitAfterFirstPaint();
         }

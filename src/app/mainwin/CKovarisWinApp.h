@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 #include "mainwin/QtMessenger.h"
@@ -15,6 +16,7 @@ public:
     struct Options {
         std::optional<Moment> startAt;  // the clock starts at this moment and runs on
         bool exitAfterFirstPaint = false;
+        QString notice;  // said in the status line of the first window
     };
 
     explicit CKovarisWinApp(Options options);

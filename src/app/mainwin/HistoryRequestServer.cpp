@@ -55,7 +55,7 @@ HistoryRequestServer::Start HistoryRequestServer::Listen(
     if (held) {
         return Start::AnotherWindow;
     }
-    problem_ = QStringLiteral("他のプログラムからの表示要求を受け付けられません: ") + problem_;
+    problem_ = tr("他のプログラムからの表示要求を受け付けられません: %1").arg(problem_);
     return Start::Unavailable;
 }
 

@@ -9,41 +9,40 @@
 #include "mainwin/CommandIds.h"
 
 MainMenu::MainMenu(QMenuBar& bar) : QObject(&bar) {
-    tableMenu_ = bar.addMenu(QStringLiteral("時刻表"));
-    transferMenu_ = tableMenu_->addMenu(QStringLiteral("乗り換え"));
+    tableMenu_ = bar.addMenu(tr("時刻表"));
+    transferMenu_ = tableMenu_->addMenu(tr("乗り換え"));
     Add(*transferMenu_, kTransferMenuFirstId, QStringLiteral("---"));
-    Add(*transferMenu_, cmd::kTransferBack, QStringLiteral("[＜]戻る"));
-    Add(*transferMenu_, cmd::kTransferBackToFirst, QStringLiteral("[<<]最初に戻る"));
+    Add(*transferMenu_, cmd::kTransferBack, tr("[＜]戻る"));
+    Add(*transferMenu_, cmd::kTransferBackToFirst, tr("[<<]最初に戻る"));
     BuildOperationMenu(bar);
 }
 
 void MainMenu::BuildOperationMenu(QMenuBar& bar) {
-    QMenu* operation = bar.addMenu(QStringLiteral("操作"));
-    QMenu* display = operation->addMenu(QStringLiteral("表示"));
-    Add(*display, cmd::kRealTimeMode, QStringLiteral("リアルタイムモード"), true);
+    QMenu* operation = bar.addMenu(tr("操作"));
+    QMenu* display = operation->addMenu(tr("表示"));
+    Add(*display, cmd::kRealTimeMode, tr("リアルタイムモード"), true);
     display->addSeparator();
-    Add(*display, cmd::kHourEarlier, QStringLiteral("１時間前表示"));
-    Add(*display, cmd::kHourLater, QStringLiteral("１時間後表示"));
-    Add(*display, cmd::kPreviousDeparture, QStringLiteral("前の発車時刻表示"));
+    Add(*display, cmd::kHourEarlier, tr("１時間前表示"));
+    Add(*display, cmd::kHourLater, tr("１時間後表示"));
+    Add(*display, cmd::kPreviousDeparture, tr("前の発車時刻表示"));
 
-    QMenu* days = operation->addMenu(QStringLiteral("曜日"));
-    Add(*days, cmd::kDayAutomatic, QStringLiteral("自動"), true);
+    QMenu* days = operation->addMenu(tr("曜日"));
+    Add(*days, cmd::kDayAutomatic, tr("自動"), true);
     days->addSeparator();
-    const std::vector<QString> weekdays = {QStringLiteral("月曜"), QStringLiteral("火曜"),
-                                           QStringLiteral("水曜"), QStringLiteral("木曜"),
-                                           QStringLiteral("金曜"), QStringLiteral("土曜")};
+    const std::vector<QString> weekdays = {tr("月曜"), tr("火曜"), tr("水曜"),
+                                           tr("木曜"), tr("金曜"), tr("土曜")};
     for (int i = 0; i < static_cast<int>(weekdays.size()); ++i) {
         Add(*days, cmd::kDayAutomatic + 2 + i, weekdays[static_cast<std::size_t>(i)], true);
     }
-    Add(*days, cmd::kDayAutomatic + 1, QStringLiteral("日曜"), true);
+    Add(*days, cmd::kDayAutomatic + 1, tr("日曜"), true);
 
-    Add(*operation, cmd::kRemindBeforeDeparture, QStringLiteral("発車前に知らせる"), true);
+    Add(*operation, cmd::kRemindBeforeDeparture, tr("発車前に知らせる"), true);
 
-    Add(*operation, cmd::kSettings, QStringLiteral("設定..."));
-    Add(*operation, cmd::kColourSettings, QStringLiteral("色設定..."));
-    Add(*operation, cmd::kReadConfiguration, QStringLiteral("CFG読込み"), true);
-    Add(*operation, cmd::kAbout, QStringLiteral("バージョン情報..."));
-    Add(*operation, cmd::kExit, QStringLiteral("終了"));
+    Add(*operation, cmd::kSettings, tr("設定..."));
+    Add(*operation, cmd::kColourSettings, tr("色設定..."));
+    Add(*operation, cmd::kReadConfiguration, tr("CFG読込み"), true);
+    Add(*operation, cmd::kAbout, tr("バージョン情報..."));
+    Add(*operation, cmd::kExit, tr("終了"));
 }
 
 QAction* MainMenu::Add(QMenu& menu, int id, const QString& text, bool checkable) {

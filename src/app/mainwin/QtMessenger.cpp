@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "controls/QtConvert.h"
+#include "i18n/CoreText.h"
 
 void QtMessenger::Show(const std::wstring& title, const std::wstring& text) {
     if (deferrals_ > 0) {
@@ -22,7 +22,10 @@ void QtMessenger::ShowNow(const std::wstring& title, const std::wstring& text) {
     } else if (title.find(L"(警告)") != std::wstring::npos) {
         icon = QMessageBox::Warning;
     }
-    QMessageBox box(icon, ToQString(title), ToQString(text), QMessageBox::Ok, parent_);
+    QMessageBox box(icon, TranslateCoreText(title), TranslateCoreText(text), QMessageBox::Ok,
+                    parent_);
+    // A path or a command in the text is there to be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

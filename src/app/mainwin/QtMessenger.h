@@ -9,7 +9,8 @@
 
 class QWidget;
 
-// Shows the core's messages as message boxes with an OK button, over `parent` when it is set.
+// Shows the core's messages as message boxes with an OK button, over `parent` when it is set,
+// in the window's language.
 class QtMessenger final : public Messenger {
 public:
     void Show(const std::wstring& title, const std::wstring& text) override;

@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <cstdio>
 #include <optional>
 #include <string_view>
 
 #include "KovarisVersion.h"
 #include "controls/FontSetup.h"
+#include "i18n/InterfaceLanguage.h"
 #include "mainwin/CKovarisWinApp.h"
 #include "mainwin/QtMessenger.h"
 #include "mainwin/UserConfigStart.h"
@@ -126,6 +128,7 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = ReadOptions(app, options)) {
         return *status;
     }
+    InstallTranslations(ChooseInterfaceLanguage(QLocale::system().uiLanguages()));
     if (options.userConfig) {
         QtMessenger messenger;
         if (!EnterUserConfigFolder(messenger)) {
@@ -133,5 +136,9 @@ int main(int argc, char** argv) {
         }
     }
     RegisterFontSubstitutions();
+    options.window.notice = MissingJapaneseFontNotice();
+    if (!options.window.notice.isEmpty()) {
+        std::fprintf(stderr, "kovariswin: %s\n", qPrintable(options.window.notice));
+    }
     return CKovarisWinApp(options.window).Run();
 }

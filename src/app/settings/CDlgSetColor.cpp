@@ -19,9 +19,9 @@ CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef colour1, const st
       firstColour_(new CEdtColor(this)),
       secondColour_(new CEdtColor(this)),
       ok_(new QPushButton(QStringLiteral("OK"), this)),
-      delete_(new QPushButton(QStringLiteral("設定削除"), this)),
-      close_(new QPushButton(QStringLiteral("閉じる"), this)) {
-    setWindowTitle(QStringLiteral("色設定"));
+      delete_(new QPushButton(tr("設定削除"), this)),
+      close_(new QPushButton(tr("閉じる"), this)) {
+    setWindowTitle(tr("色設定"));
     for (QLineEdit* name : {firstName_, secondName_}) {
         name->setReadOnly(true);
         // A long name is known by its beginning; the edit would show its end.

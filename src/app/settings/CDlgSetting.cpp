@@ -24,9 +24,9 @@ CDlgSetting::CDlgSetting(AppSettings& settings, const Clock& clock, Messenger& m
       settings_(settings),
       messenger_(messenger),
       tabs_(new QTabWidget(this)),
-      confirm_(new QPushButton(QStringLiteral("設定"), this)),
-      cancel_(new QPushButton(QStringLiteral("キャンセル"), this)) {
-    setWindowTitle(QStringLiteral("設定"));
+      confirm_(new QPushButton(tr("設定", "confirm button"), this)),
+      cancel_(new QPushButton(tr("キャンセル"), this)) {
+    setWindowTitle(tr("設定", "window title"));
     settings_.LoadTdSettings();
     opened_ = settings_;
     AddPages(clock);
@@ -54,8 +54,7 @@ void CDlgSetting::AddPages(const Clock& clock) {
         new CDlgTabSKey(settings_, messenger_),
     };
     const QString captions[] = {
-        QStringLiteral("基本"), QStringLiteral("時計"), QStringLiteral("フォント"),
-        QStringLiteral("動作"), QStringLiteral("Ｋey"),
+        tr("基本"), tr("時計"), tr("フォント"), tr("動作"), tr("Ｋey"),
     };
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         tabs_->addTab(pages_[i], captions[i]);

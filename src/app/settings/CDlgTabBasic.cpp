@@ -11,13 +11,13 @@
 CDlgTabBasic::CDlgTabBasic(AppSettings& settings, Messenger& messenger, QWidget* parent)
     : CDlgTab(settings, messenger, parent),
       dataPath_(new QLineEdit(this)),
-      showCombo_(new QCheckBox(QStringLiteral("ＴＢＬ選択コンボボックスの表示"), this)),
-      showLast_(new QCheckBox(QStringLiteral("起動時に最後に表示した時刻表を表示"), this)),
-      shortMark_(new QCheckBox(QStringLiteral("備考短縮表記"), this)),
-      shortTimeLeft_(new QCheckBox(QStringLiteral("残り時間短縮表記"), this)),
-      showPrevious_(new QCheckBox(QStringLiteral("一つ前の発車時刻表示"), this)),
-      portraitOnly_(new QCheckBox(QStringLiteral("縦画面固定"), this)) {
-    auto* label = new QLabel(QStringLiteral("データパス："), this);
+      showCombo_(new QCheckBox(tr("ＴＢＬ選択コンボボックスの表示"), this)),
+      showLast_(new QCheckBox(tr("起動時に最後に表示した時刻表を表示"), this)),
+      shortMark_(new QCheckBox(tr("備考短縮表記"), this)),
+      shortTimeLeft_(new QCheckBox(tr("残り時間短縮表記"), this)),
+      showPrevious_(new QCheckBox(tr("一つ前の発車時刻表示"), this)),
+      portraitOnly_(new QCheckBox(tr("縦画面固定"), this)) {
+    auto* label = new QLabel(tr("データパス："), this);
     label->setBuddy(dataPath_);
     portraitOnly_->hide();
 

@@ -26,8 +26,8 @@ CDlgTabClock::CDlgTabClock(AppSettings& settings, Messenger& messenger, const Mo
       timeFormat_(new QComboBox(this)),
       background_(new CEdtColor(this)),
       text_(new CEdtColor(this)),
-      twoLines_(new QCheckBox(QStringLiteral("日付時刻の2行表示"), this)),
-      swapped_(new QCheckBox(QStringLiteral("日付<->時刻 入替え"), this)) {
+      twoLines_(new QCheckBox(tr("日付時刻の2行表示"), this)),
+      swapped_(new QCheckBox(tr("日付<->時刻 入替え"), this)) {
     for (int i = 0; i < clocktext::kDateFormatCount; ++i) {
         dateFormat_->addItem(ToQString(clocktext::DateText(i, now)));
     }
@@ -37,10 +37,10 @@ CDlgTabClock::CDlgTabClock(AppSettings& settings, Messenger& messenger, const Mo
     }
 
     auto* layout = new QGridLayout(this);
-    AddRow(*layout, 0, QStringLiteral("日付表示"), dateFormat_);
-    AddRow(*layout, 1, QStringLiteral("時刻表示"), timeFormat_);
-    AddRow(*layout, 2, QStringLiteral("背景色"), background_);
-    AddRow(*layout, 3, QStringLiteral("文字色"), text_);
+    AddRow(*layout, 0, tr("日付表示"), dateFormat_);
+    AddRow(*layout, 1, tr("時刻表示"), timeFormat_);
+    AddRow(*layout, 2, tr("背景色"), background_);
+    AddRow(*layout, 3, tr("文字色"), text_);
     layout->addWidget(twoLines_, 4, 0, 1, 2);
     layout->addWidget(swapped_, 5, 0, 1, 2);
     layout->setColumnStretch(1, 1);

@@ -10,9 +10,8 @@
 
 CDlgTabFont::CDlgTabFont(AppSettings& settings, Messenger& messenger, QWidget* parent)
     : CDlgTab(settings, messenger, parent) {
-    static const std::array<QString, kFontCount> kLabels = {
-        QStringLiteral("日付："),   QStringLiteral("時刻:"),    QStringLiteral("駅表示:"),
-        QStringLiteral("時刻表："), QStringLiteral("到着駅："),
+    const std::array<QString, kFontCount> labels = {
+        tr("日付："), tr("時刻:"), tr("駅表示:"), tr("時刻表："), tr("到着駅："),
     };
     auto* layout = new QGridLayout(this);
     // The label names the sizes that suit the window; sizes up to kMaxSize are accepted.
@@ -21,7 +20,7 @@ CDlgTabFont::CDlgTabFont(AppSettings& settings, Messenger& messenger, QWidget* p
         const auto index = static_cast<std::size_t>(i);
         faces_[index] = new QLineEdit(this);
         sizes_[index] = new CEdtSpin(kMinSize, kMaxSize, true, this);
-        auto* label = new QLabel(kLabels[index], this);
+        auto* label = new QLabel(labels[index], this);
         label->setBuddy(faces_[index]);
         layout->addWidget(label, i + 1, 0);
         layout->addWidget(faces_[index], i + 1, 1);

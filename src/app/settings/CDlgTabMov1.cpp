@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <algorithm>
 
@@ -11,9 +12,9 @@
 namespace {
 
 void FillScrollModes(QComboBox& combo) {
-    combo.addItem(QStringLiteral("スクロールなし"), 0);
-    combo.addItem(QStringLiteral("スクロール"), 1);
-    combo.addItem(QStringLiteral("スクロール(x2)"), 2);
+    combo.addItem(QCoreApplication::translate("CDlgTabMov1", "スクロールなし"), 0);
+    combo.addItem(QCoreApplication::translate("CDlgTabMov1", "スクロール"), 1);
+    combo.addItem(QCoreApplication::translate("CDlgTabMov1", "スクロール(x2)"), 2);
 }
 
 // A mode the combo does not offer shows as its first entry.
@@ -33,18 +34,18 @@ CDlgTabMov1::CDlgTabMov1(AppSettings& settings, Messenger& messenger, QWidget* p
       progress_(new CEdtSpin(kMinMinutes, kMaxMinutes, false, this)),
       stationScroll_(new QComboBox(this)),
       noteScroll_(new QComboBox(this)),
-      selectedOnly_(new QCheckBox(QStringLiteral("時刻表備考欄-選択行のみスクロール"), this)),
+      selectedOnly_(new QCheckBox(tr("時刻表備考欄-選択行のみスクロール"), this)),
       reminderLead_(new CEdtSpin(kMinMinutes, kMaxReminderLead, false, this)) {
     FillScrollModes(*stationScroll_);
     FillScrollModes(*noteScroll_);
 
     auto* layout = new QGridLayout(this);
-    AddRow(*layout, 0, QStringLiteral("カウントダウン開始分(0-10)："), countDown_);
-    AddRow(*layout, 1, QStringLiteral("プログレスバー開始分(0-10)："), progress_);
-    AddRow(*layout, 2, QStringLiteral("駅表示："), stationScroll_);
-    AddRow(*layout, 3, QStringLiteral("スクロール表示:"), noteScroll_);
+    AddRow(*layout, 0, tr("カウントダウン開始分(0-10)："), countDown_);
+    AddRow(*layout, 1, tr("プログレスバー開始分(0-10)："), progress_);
+    AddRow(*layout, 2, tr("駅表示："), stationScroll_);
+    AddRow(*layout, 3, tr("スクロール表示:"), noteScroll_);
     layout->addWidget(selectedOnly_, 4, 0, 1, 2);
-    AddRow(*layout, 5, QStringLiteral("発車前に知らせる分(0-60)："), reminderLead_);
+    AddRow(*layout, 5, tr("発車前に知らせる分(0-60)："), reminderLead_);
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(6, 1);
 }

@@ -10,10 +10,17 @@
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
 #include "controls/VirtualKey.h"
+#include "i18n/CoreText.h"
 #include "settings/AppSettings.h"
 #include "settings/ShortcutTable.h"
 
 namespace {
+
+// The names are the core's; the row is padded as it pads them.
+QString RowText(int keyCode, int index) {
+    return ToQString(
+        ShortcutRowText(keyCode, ToWString(TranslateCoreText(ShortcutDisplayName(index)))));
+}
 
 bool IsArrow(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
@@ -25,7 +32,7 @@ CDlgTabSKey::CDlgTabSKey(AppSettings& settings, Messenger& messenger, QWidget* p
     : CDlgTab(settings, messenger, parent),
       name_(new QLineEdit(this)),
       code_(new QLineEdit(this)),
-      clear_(new QPushButton(QStringLiteral("クリア"), this)),
+      clear_(new QPushButton(tr("クリア"), this)),
       list_(new QListWidget(this)) {
     name_->setReadOnly(true);
     code_->setReadOnly(true);
@@ -54,7 +61,7 @@ void CDlgTabSKey::LoadFromSettings() {
     list_->clear();
     for (int i = 0; i < kShortcutCount; ++i) {
         const int code = settings_.shortcutKeys[static_cast<std::size_t>(i)];
-        list_->addItem(ToQString(ShortcutRowText(code, i)));
+        list_->addItem(RowText(code, i));
     }
     list_->setCurrentRow(0);
     ShowDetail();
@@ -90,7 +97,7 @@ void CDlgTabSKey::Bind(int keyCode) {
         return;
     }
     settings_.shortcutKeys[static_cast<std::size_t>(row)] = keyCode;
-    list_->item(row)->setText(ToQString(ShortcutRowText(keyCode, row)));
+    list_->item(row)->setText(RowText(keyCode, row));
     ShowDetail();
 }
 
@@ -99,7 +106,7 @@ void CDlgTabSKey::ShowDetail() {
     if (row < 0 || row >= kShortcutCount) {
         return;
     }
-    name_->setText(ToQString(ShortcutDisplayName(row)));
+    name_->setText(TranslateCoreText(ShortcutDisplayName(row)));
     code_->setText(
         ToQString(ShortcutCodeText(settings_.shortcutKeys[static_cast<std::size_t>(row)])));
 }

@@ -59,8 +59,8 @@ void CEdtColor::ChooseColor() {
     for (int i = 0; i < QColorDialog::customCount(); ++i) {
         QColorDialog::setCustomColor(i, Qt::black);
     }
-    const QColor chosen = QColorDialog::getColor(
-        ToQColor(colour_), this, QStringLiteral("色の設定"), QColorDialog::DontUseNativeDialog);
+    const QColor chosen = QColorDialog::getColor(ToQColor(colour_), this, tr("色の設定"),
+                                                 QColorDialog::DontUseNativeDialog);
     if (chosen.isValid()) {
         SetColor(ToColorRef(chosen));
     }

@@ -50,7 +50,11 @@ std::wstring_view ShortcutDisplayName(int index) {
 }
 
 std::wstring ShortcutRowText(int keyCode, int index) {
-    std::wstring name(ShortcutDisplayName(index).substr(0, kNameWidth));
+    return ShortcutRowText(keyCode, ShortcutDisplayName(index));
+}
+
+std::wstring ShortcutRowText(int keyCode, std::wstring_view displayName) {
+    std::wstring name(displayName.substr(0, kNameWidth));
     name.resize(kNameWidth, L' ');
     return Hex(keyCode, 4) + L" : " + name;
 }

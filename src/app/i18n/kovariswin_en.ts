@@ -1,0 +1,474 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>バージョン情報 KovarisWin</source>
+        <translation>About KovarisWin</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgSetColor</name>
+    <message>
+        <source>設定削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>色設定</source>
+        <translation>Colours</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgSetting</name>
+    <message>
+        <source>設定</source>
+        <comment>confirm button</comment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>window title</comment>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>基本</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>時計</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>フォント</source>
+        <translation>Fonts</translation>
+    </message>
+    <message>
+        <source>動作</source>
+        <translation>Behaviour</translation>
+    </message>
+    <message>
+        <source>Ｋey</source>
+        <translation>Keys</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgTabBasic</name>
+    <message>
+        <source>ＴＢＬ選択コンボボックスの表示</source>
+        <translation>Show the timetable choice box</translation>
+    </message>
+    <message>
+        <source>起動時に最後に表示した時刻表を表示</source>
+        <translation>Start with the timetable shown last</translation>
+    </message>
+    <message>
+        <source>備考短縮表記</source>
+        <translation>Short names of the marks</translation>
+    </message>
+    <message>
+        <source>残り時間短縮表記</source>
+        <translation>Short countdown</translation>
+    </message>
+    <message>
+        <source>一つ前の発車時刻表示</source>
+        <translation>Show the departure before the next one</translation>
+    </message>
+    <message>
+        <source>縦画面固定</source>
+        <translation>Portrait only</translation>
+    </message>
+    <message>
+        <source>データパス：</source>
+        <translation>Data path:</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgTabClock</name>
+    <message>
+        <source>日付時刻の2行表示</source>
+        <translation>Date and time on two lines</translation>
+    </message>
+    <message>
+        <source>日付&lt;-&gt;時刻 入替え</source>
+        <translation>Swap date and time</translation>
+    </message>
+    <message>
+        <source>日付表示</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>時刻表示</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>背景色</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>文字色</source>
+        <translation>Text colour</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgTabFont</name>
+    <message>
+        <source>日付：</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>時刻:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>駅表示:</source>
+        <translation>Stations:</translation>
+    </message>
+    <message>
+        <source>時刻表：</source>
+        <translation>Timetable:</translation>
+    </message>
+    <message>
+        <source>到着駅：</source>
+        <translation>Arrivals:</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgTabMov1</name>
+    <message>
+        <source>スクロールなし</source>
+        <translation>No scrolling</translation>
+    </message>
+    <message>
+        <source>スクロール</source>
+        <translation>Scroll</translation>
+    </message>
+    <message>
+        <source>スクロール(x2)</source>
+        <translation>Scroll (x2)</translation>
+    </message>
+    <message>
+        <source>時刻表備考欄-選択行のみスクロール</source>
+        <translation>Scroll the notes of the selected departure only</translation>
+    </message>
+    <message>
+        <source>カウントダウン開始分(0-10)：</source>
+        <translation>Countdown from (0-10 min):</translation>
+    </message>
+    <message>
+        <source>プログレスバー開始分(0-10)：</source>
+        <translation>Progress bar from (0-10 min):</translation>
+    </message>
+    <message>
+        <source>駅表示：</source>
+        <translation>Stations:</translation>
+    </message>
+    <message>
+        <source>スクロール表示:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>発車前に知らせる分(0-60)：</source>
+        <translation>Remind before departure (0-60 min):</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgTabSKey</name>
+    <message>
+        <source>クリア</source>
+        <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>CEdtColor</name>
+    <message>
+        <source>色の設定</source>
+        <translation>Choose a colour</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>KovarisWin(エラー)</source>
+        <translation>KovarisWin (error)</translation>
+    </message>
+    <message>
+        <source>KovarisWin(警告)</source>
+        <translation>KovarisWin (warning)</translation>
+    </message>
+    <message>
+        <source>KovarisWM(エラー)</source>
+        <translation>KovarisWM (error)</translation>
+    </message>
+    <message>
+        <source>KovarisWM(警告)</source>
+        <translation>KovarisWM (warning)</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読み込めませんでした。このファイルには保存しません</source>
+        <translation>The settings file could not be read. Nothing will be saved to it.</translation>
+    </message>
+    <message>
+        <source>色設定ファイルを読み込めませんでした。このファイルには保存しません</source>
+        <translation>The colour file could not be read. Nothing will be saved to it.</translation>
+    </message>
+    <message>
+        <source>設定の保存に失敗しました</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>読み込めなかったファイルには保存しません</source>
+        <translation>Nothing is saved to a file that could not be read.</translation>
+    </message>
+    <message>
+        <source>%1 の値に Shift-JIS で書けない文字があります</source>
+        <translation>The value of %1 has characters that Shift-JIS cannot hold.</translation>
+    </message>
+    <message>
+        <source>データのパスが設定されていません。</source>
+        <translation>No data path is set.</translation>
+    </message>
+    <message>
+        <source>整数を入力してください。</source>
+        <translation>Enter a whole number.</translation>
+    </message>
+    <message>
+        <source>%1 から %2 までの整数を入力してください。</source>
+        <translation>Enter a whole number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>データフォルダのパス %1 には Kovaris.ini (Shift-JIS) に書けない文字があります。環境変数 XDG_DATA_HOME で別のフォルダを指定してください。</source>
+        <translation>The data folder path %1 has characters that Kovaris.ini (Shift-JIS) cannot hold. Name another folder in the environment variable XDG_DATA_HOME.</translation>
+    </message>
+    <message>
+        <source>設定フォルダ %1 を作れません。</source>
+        <translation>Cannot create the settings folder %1.</translation>
+    </message>
+    <message>
+        <source>インストールされたデモデータが見つかりません: %1</source>
+        <translation>The installed demo data is missing: %1</translation>
+    </message>
+    <message>
+        <source>デモデータを %1 にコピーできません。</source>
+        <translation>Cannot copy the demo data to %1.</translation>
+    </message>
+    <message>
+        <source>設定ファイル %1 を書けません。</source>
+        <translation>Cannot write the settings file %1.</translation>
+    </message>
+    <message>
+        <source>時刻表 UP</source>
+        <translation>Timetable up</translation>
+    </message>
+    <message>
+        <source>時刻表 DOWN</source>
+        <translation>Timetable down</translation>
+    </message>
+    <message>
+        <source>1時間前表示</source>
+        <translation>One hour earlier</translation>
+    </message>
+    <message>
+        <source>1時間後表示</source>
+        <translation>One hour later</translation>
+    </message>
+    <message>
+        <source>リアルタイムモード</source>
+        <translation>Real-time mode</translation>
+    </message>
+    <message>
+        <source>到着駅一覧 UP</source>
+        <translation>Arrivals up</translation>
+    </message>
+    <message>
+        <source>到着駅一覧 DOWN</source>
+        <translation>Arrivals down</translation>
+    </message>
+    <message>
+        <source>乗換 次へ</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>乗換 戻る</source>
+        <translation>Transfer back</translation>
+    </message>
+    <message>
+        <source>乗換 最初へ</source>
+        <translation>Back to the first</translation>
+    </message>
+    <message>
+        <source>発車まであと%1分</source>
+        <translation>Departs in %1 min</translation>
+    </message>
+    <message>
+        <source>到着駅リストから乗換駅を選択してください</source>
+        <translation>Choose the station to change at in the list of arrivals.</translation>
+    </message>
+    <message>
+        <source>乗り換えデータを設定した到着駅を選択してください</source>
+        <translation>Choose an arrival station that has a connecting timetable.</translation>
+    </message>
+    <message>
+        <source>乗り換え前の時刻表はありません</source>
+        <translation>There is no timetable before this transfer.</translation>
+    </message>
+    <message>
+        <source>環境ファイルの読み込みに失敗しました</source>
+        <translation>The route configuration file could not be read.</translation>
+    </message>
+    <message>
+        <source>ディレクトリ下にTBLファイルがありません</source>
+        <translation>There are no TBL files in the folder.</translation>
+    </message>
+    <message>
+        <source>TBLファイルの読み込みに失敗しました</source>
+        <translation>The TBL file could not be read.</translation>
+    </message>
+    <message>
+        <source>TBLファイルが Shift-JIS ではなく UTF-8 で書かれているため、文字化けします</source>
+        <translation>The TBL file is written in UTF-8, not Shift-JIS, so its text shows garbled.</translation>
+    </message>
+    <message>
+        <source>変換するには: %1</source>
+        <translation>To convert it: %1</translation>
+    </message>
+    <message>
+        <source>＞ ルート(vekt.cfg)</source>
+        <translation>＞ Root (vekt.cfg)</translation>
+    </message>
+    <message>
+        <source>＞ ルート</source>
+        <translation>＞ Root</translation>
+    </message>
+    <message>
+        <source>HOME が設定されていないため、設定フォルダがわかりません。</source>
+        <translation>HOME is not set, so the settings folder is not known.</translation>
+    </message>
+    <message>
+        <source>設定フォルダ %1 に移れません。</source>
+        <translation>Cannot change to the settings folder %1.</translation>
+    </message>
+    <message>
+        <source>設定を保存しました</source>
+        <translation>The settings were saved.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRequestServer</name>
+    <message>
+        <source>他のプログラムからの表示要求を受け付けられません: %1</source>
+        <translation>Requests from other programs to show a timetable cannot be taken: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>時刻表</source>
+        <translation>Timetable</translation>
+    </message>
+    <message>
+        <source>乗り換え</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>[＜]戻る</source>
+        <translation>[&lt;] Back</translation>
+    </message>
+    <message>
+        <source>[&lt;&lt;]最初に戻る</source>
+        <translation>[&lt;&lt;] Back to the first</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>リアルタイムモード</source>
+        <translation>Real-time mode</translation>
+    </message>
+    <message>
+        <source>１時間前表示</source>
+        <translation>One hour earlier</translation>
+    </message>
+    <message>
+        <source>１時間後表示</source>
+        <translation>One hour later</translation>
+    </message>
+    <message>
+        <source>前の発車時刻表示</source>
+        <translation>Previous departure</translation>
+    </message>
+    <message>
+        <source>曜日</source>
+        <translation>Day of the week</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>月曜</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>火曜</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>水曜</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>木曜</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>金曜</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>土曜</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>日曜</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>発車前に知らせる</source>
+        <translation>Remind before departure</translation>
+    </message>
+    <message>
+        <source>設定...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>色設定...</source>
+        <translation>Colours...</translation>
+    </message>
+    <message>
+        <source>CFG読込み</source>
+        <translation>Read route configuration (CFG)</translation>
+    </message>
+    <message>
+        <source>バージョン情報...</source>
+        <translation>About KovarisWin...</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+</TS>
