@@ -120,6 +120,36 @@ TEST_F(KovariswinProgramTest, WrongArgumentsAndNoDisplaySayWhatIsWrong) {
     }
 }
 
+// Without a Japanese font the program says so once at start, naming the package to install, and
+// runs on; with one it says nothing.
+TEST_F(KovariswinProgramTest, NamesTheFontPackageWhenNoJapaneseFontIsInstalled) {
+    const TempDir fonts;
+    const fs::path config = fonts.path() / "fonts.conf";
+    fs::create_directories(fonts.path() / "none");
+    WriteBytes(wtext::Utf8ToWide(config.string()),
+               "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + (fonts.path() / "none").string() +
+                   "</dir><cachedir>" + (fonts.path() / "cache").string() +
+                   "</cachedir></fontconfig>\n");
+    const fs::path folder = Folder("fonts");
+    for (const bool japanese : {false, true}) {
+        QProcessEnvironment environment = Environment(true);
+        if (!japanese) {
+            environment.insert(QStringLiteral("FONTCONFIG_FILE"), Text(config));
+        }
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(Text(folder));
+        process.start(QStringLiteral(KOVARIS_APP_BINARY),
+                      {QStringLiteral("--exit-after-first-paint")});
+        ASSERT_TRUE(process.waitForFinished(30000)) << japanese;
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+        EXPECT_EQ(err.count(QStringLiteral("No Japanese font")), japanese ? 0 : 1)
+            << err.toStdString();
+        EXPECT_EQ(err.contains(QStringLiteral("fonts-noto-cjk")), !japanese);
+    }
+}
+
 // A second start on the same settings file brings the running window to the front and ends,
 // touching nothing; a window on another settings file runs beside it; and the socket a killed
 // window left is taken over by the next start.
