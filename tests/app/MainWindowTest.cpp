@@ -319,6 +319,19 @@ TEST_F(MainWindowTest, AMissingTimetableKeepsTheOneShown) {
     EXPECT_EQ(messenger_.shown.back(),
               std::wstring(kErrorTitle) + L"|" + TimetableLoadFailedMessage(missing));
     EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
+
+    // Saved again by a Linux editor, the file shows as it reads, and the window says why it
+    // reads as garbage and how to convert it.
+    const std::wstring utf8 = DataRoot() + L"wakaba_up_utf8.TBL";
+    WriteBytes(utf8, wtext::WideToUtf8(ToWide(ReadBytes(DataRoot() + L"wakaba_up.TBL"))));
+    const std::size_t said = messenger_.shown.size();
+    EXPECT_TRUE(window.ShowTimetable(utf8));
+    EXPECT_EQ(ShownFile(), L"wakaba_up_utf8.TBL");
+    ASSERT_EQ(messenger_.shown.size(), said + 1);
+    EXPECT_EQ(messenger_.shown.back(),
+              std::wstring(kWarningTitle) + L"|" + TimetableInUtf8Message(utf8));
+    EXPECT_TRUE(window.ShowTimetable(DataRoot() + L"wakaba_up.TBL"));
+    EXPECT_EQ(messenger_.shown.size(), said + 1);
 }
 
 // Whatever brought a timetable on show, the combo box never names another one, and the title
