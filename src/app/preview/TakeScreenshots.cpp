@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QListWidget>
+#include <QLocale>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -17,6 +18,7 @@
 
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
+#include "i18n/InterfaceLanguage.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
@@ -123,6 +125,7 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
     RegisterFontSubstitutions();
+    InstallTranslations(ChooseInterfaceLanguage(QLocale::system().uiLanguages()));
     if (dialogs) {
         return ShootDialogs(ShiftedClock(*start), out) ? 0 : 1;
     }
