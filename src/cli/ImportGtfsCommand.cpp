@@ -58,6 +58,13 @@ void PrintWarnings(std::ostream& err, const ImportReport& report) {
     } else if (!report.holiday) {
         err << kName << "no holiday within a year in " << report.holidayList->string()
             << ": holidays share Sunday's departures\n";
+    } else {
+        // Which day stood for all holidays, so that a surprising holiday section can be traced.
+        err << kName << "holidays: the trips of " << gtfs::IsoDate(*report.holiday);
+        if (!report.holidayName.empty()) {
+            err << " (" << wtext::WideToUtf8(report.holidayName) << ")";
+        }
+        err << ", from " << report.holidayList->string() << "\n";
     }
     if (report.substitutedCharacters > 0) {
         err << kName << "warning: " << report.substitutedCharacters
@@ -118,7 +125,8 @@ void AddImportGtfsCommand(CLI::App& app, std::ostream& out, std::ostream& err, i
         "One timetable file per route and direction serving the stop, in Shift-JIS, ready to be a\n"
         "sub-level of a data root. Each day type takes the trips of its date in the week from\n"
         "--date; a public holiday's from the first holiday of the list within a year. Prints one\n"
-        "line per file: \"NAME: DAYS DEPARTURES, ...; arrivals: STATION, ...\". Nothing is\n"
-        "written when the feed has a fault; the message names the file, line and column.");
+        "line per file: \"NAME: DAYS DEPARTURES, ...; arrivals: STATION, ...\"; the holiday taken\n"
+        "and its list are named on stderr. Nothing is written when the feed has a fault; the\n"
+        "message names the file, line and column.");
     command->callback([options, &out, &err, &status] { status = RunImport(*options, out, err); });
 }

@@ -42,9 +42,11 @@ TEST(ImportGtfsCommandTest, OneTimetablePerRouteAndDirectionAsTheProgramReadsIt)
               "臨港線_北浜方面.TBL: 平日 1; arrivals: 北浜\n"
               "臨港線_港南方面.TBL: 平日 1; arrivals: 港南\n");
     // "𠮷" lies beyond Shift-JIS: once in the mark's name, once in its short name.
-    EXPECT_EQ(run.err,
-              "kovaris import-gtfs: warning: 2 character(s) that Shift-JIS cannot hold were "
-              "written as 〓\n");
+    EXPECT_EQ(run.err, "kovaris import-gtfs: holidays: the trips of 2024-04-29 (昭和の日), from " +
+                           Utf8(dir.File(L"Holiday.dat")) +
+                           "\n"
+                           "kovaris import-gtfs: warning: 2 character(s) that Shift-JIS cannot "
+                           "hold were written as 〓\n");
 
     struct Case {
         std::string file;
@@ -166,7 +168,8 @@ TEST(ImportGtfsCommandTest, BadInputNamesTheFaultAndWritesNothing) {
         {kFeeds + "/rail", "本町", "2024-04-22",
          "no stop with the id or name \"本町\"; similar names: 本町, \"東口\""},
         {kFeeds + "/rail", "中央", "2030-01-07",
-         "no trips leave \"中央\" in the week from 2030-01-07"},
+         "no trips leave \"中央\" in the week from 2030-01-07: the feed serves 2024-01-01 to "
+         "2024-12-31; try --date 2024-12-25"},
         {kFeeds + "/bad-time", "B", "2024-04-22", "the feed has no trips.txt"},
     };
     for (const Case& c : cases) {
