@@ -41,7 +41,8 @@ std::string Quoted(const std::string& field) {
 TEST(CsvTableTest, EveryRecordAcrossChunksWithItsLine) {
     for (const std::string eol : {"\n", "\r\n"}) {
         // A byte-order mark, columns in an unusual order, an unknown column, a blank line and
-        // no line end after the last record.
+        // no line end after the last record. Quotes inside an unquoted field are its text.
+        const std::string bareQuotes = "本町 \"東口\"";
         std::string file = std::string("\xEF\xBB\xBF") + "extra,stop_name,stop_id" + eol;
         std::vector<Row> rows = ManyRows(eol);
         long line = 1;
@@ -52,7 +53,7 @@ TEST(CsvTableTest, EveryRecordAcrossChunksWithItsLine) {
             }
             rows[i].line = ++line;
             line += rows[i].name.find(eol) != std::string::npos ? 1 : 0;
-            file += "?," + Quoted(rows[i].name) + "," + rows[i].id;
+            file += bareQuotes + "," + Quoted(rows[i].name) + "," + rows[i].id;
             file += i + 1 < rows.size() ? eol : "";
         }
         TempDir dir;
@@ -61,6 +62,7 @@ TEST(CsvTableTest, EveryRecordAcrossChunksWithItsLine) {
         CsvTable table(feed, "stops.txt");
         const std::size_t id = table.Column("stop_id");
         const std::size_t name = table.Column("stop_name");
+        const std::size_t extra = table.Column("extra");
         EXPECT_FALSE(table.FindColumn("parent_station"));
         std::size_t read = 0;
         while (table.Next() && read < rows.size()) {
@@ -68,6 +70,7 @@ TEST(CsvTableTest, EveryRecordAcrossChunksWithItsLine) {
             ASSERT_EQ(table.Field(id), row.id) << row.line;
             ASSERT_EQ(table.Field(name), row.name) << row.line;
             ASSERT_EQ(table.Line(), row.line) << row.id;
+            ASSERT_EQ(table.Field(extra), bareQuotes) << row.line;
         }
         EXPECT_EQ(read, rows.size());
         EXPECT_FALSE(table.Next());
