@@ -15,6 +15,7 @@
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/LevelView.h"
 #include "catalogue/TransferPlan.h"
+#include "controls/ActivityButton.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/FocusWheelComboBox.h"
@@ -44,18 +45,26 @@ constexpr int kRefreshMs = 100;
 
 struct ButtonSpec {
     int id;
-    const char16_t* text;
+    const char16_t* glyph;
     winlayout::Control place;
+    // The glyphs repeat ("＜" twice, "＞" twice): what a screen reader and a tooltip say.
+    const char16_t* name;
+    const char16_t* tip;
 };
 
 // In the order of the window's template.
 constexpr std::array<ButtonSpec, 6> kButtons = {{
-    {cmd::kButtonHourEarlier, u"＜", winlayout::kHourEarlier},
-    {cmd::kButtonRealTime, u"｜", winlayout::kRealTime},
-    {cmd::kButtonHourLater, u"＞", winlayout::kHourLater},
-    {cmd::kButtonTransferFirst, u"<<", winlayout::kTransferFirst},
-    {cmd::kButtonTransferBack, u"＜", winlayout::kTransferBack},
-    {cmd::kButtonTransferGo, u"＞", winlayout::kTransferGo},
+    {cmd::kButtonHourEarlier, u"＜", winlayout::kHourEarlier, u"1時間前",
+     u"1時間前の発車を表示します"},
+    {cmd::kButtonRealTime, u"｜", winlayout::kRealTime, u"リアルタイム",
+     u"リアルタイムモード：今の時刻の発車を表示し、時計に合わせて進めます"},
+    {cmd::kButtonHourLater, u"＞", winlayout::kHourLater, u"1時間後", u"1時間後の発車を表示します"},
+    {cmd::kButtonTransferFirst, u"<<", winlayout::kTransferFirst, u"乗換 最初へ",
+     u"乗り換える前の最初の時刻表に戻ります"},
+    {cmd::kButtonTransferBack, u"＜", winlayout::kTransferBack, u"乗換 戻る",
+     u"一つ前の時刻表に戻ります"},
+    {cmd::kButtonTransferGo, u"＞", winlayout::kTransferGo, u"乗換",
+     u"選んだ到着駅の時刻表に乗り換えます"},
 }};
 
 // The settings are read before the window builds anything from them. After a failed save the
@@ -136,7 +145,16 @@ void CKovarisDlg::BuildControls() {
 
 void CKovarisDlg::BuildButtons() {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        auto* button = new QPushButton(QString::fromUtf16(kButtons[i].text), this);
+        const QString glyph = QString::fromUtf16(kButtons[i].glyph);
+        QPushButton* button = nullptr;
+        if (kButtons[i].id == cmd::kButtonRealTime) {
+            realTimeButton_ = new ActivityButton(glyph, this);
+            button = realTimeButton_;
+        } else {
+            button = new QPushButton(glyph, this);
+        }
+        button->setAccessibleName(QString::fromUtf16(kButtons[i].name));
+        button->setToolTip(QString::fromUtf16(kButtons[i].tip));
         // Enter belongs to the list and the shortcut keys, never to a button.
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::TabFocus);
@@ -239,7 +257,7 @@ void CKovarisDlg::Refresh(bool activate) {
     clockView_->Tick();
     const std::wstring_view indicator = run_.indicator.Step(realTime_);
     if (!indicator.empty()) {
-        button(cmd::kButtonRealTime).setText(ToQString(indicator));
+        realTimeButton_->SetGlyph(ToQString(indicator));
     }
     departures_->AdvanceFrame();
     departures_->UpdateChangedRows();

@@ -9,41 +9,41 @@
 #include "mainwin/CommandIds.h"
 
 MainMenu::MainMenu(QMenuBar& bar) : QObject(&bar) {
-    tableMenu_ = bar.addMenu(QStringLiteral("時刻表"));
-    transferMenu_ = tableMenu_->addMenu(QStringLiteral("乗り換え"));
+    tableMenu_ = bar.addMenu(QStringLiteral("時刻表(&T)"));
+    transferMenu_ = tableMenu_->addMenu(QStringLiteral("乗り換え(&C)"));
     Add(*transferMenu_, kTransferMenuFirstId, QStringLiteral("---"));
-    Add(*transferMenu_, cmd::kTransferBack, QStringLiteral("[＜]戻る"));
-    Add(*transferMenu_, cmd::kTransferBackToFirst, QStringLiteral("[<<]最初に戻る"));
+    Add(*transferMenu_, cmd::kTransferBack, QStringLiteral("[＜]戻る(&B)"));
+    Add(*transferMenu_, cmd::kTransferBackToFirst, QStringLiteral("[<<]最初に戻る(&F)"));
     BuildOperationMenu(bar);
 }
 
 void MainMenu::BuildOperationMenu(QMenuBar& bar) {
-    QMenu* operation = bar.addMenu(QStringLiteral("操作"));
-    QMenu* display = operation->addMenu(QStringLiteral("表示"));
-    Add(*display, cmd::kRealTimeMode, QStringLiteral("リアルタイムモード"), true);
+    QMenu* operation = bar.addMenu(QStringLiteral("操作(&O)"));
+    QMenu* display = operation->addMenu(QStringLiteral("表示(&V)"));
+    Add(*display, cmd::kRealTimeMode, QStringLiteral("リアルタイムモード(&R)"), true);
     display->addSeparator();
-    Add(*display, cmd::kHourEarlier, QStringLiteral("１時間前表示"));
-    Add(*display, cmd::kHourLater, QStringLiteral("１時間後表示"));
-    Add(*display, cmd::kPreviousDeparture, QStringLiteral("前の発車時刻表示"));
+    Add(*display, cmd::kHourEarlier, QStringLiteral("１時間前表示(&E)"));
+    Add(*display, cmd::kHourLater, QStringLiteral("１時間後表示(&L)"));
+    Add(*display, cmd::kPreviousDeparture, QStringLiteral("前の発車時刻表示(&P)"));
 
-    QMenu* days = operation->addMenu(QStringLiteral("曜日"));
-    Add(*days, cmd::kDayAutomatic, QStringLiteral("自動"), true);
+    QMenu* days = operation->addMenu(QStringLiteral("曜日(&D)"));
+    Add(*days, cmd::kDayAutomatic, QStringLiteral("自動(&A)"), true);
     days->addSeparator();
-    const std::vector<QString> weekdays = {QStringLiteral("月曜"), QStringLiteral("火曜"),
-                                           QStringLiteral("水曜"), QStringLiteral("木曜"),
-                                           QStringLiteral("金曜"), QStringLiteral("土曜")};
+    const std::vector<QString> weekdays = {QStringLiteral("月曜(&M)"), QStringLiteral("火曜(&T)"),
+                                           QStringLiteral("水曜(&W)"), QStringLiteral("木曜(&H)"),
+                                           QStringLiteral("金曜(&F)"), QStringLiteral("土曜(&S)")};
     for (int i = 0; i < static_cast<int>(weekdays.size()); ++i) {
         Add(*days, cmd::kDayAutomatic + 2 + i, weekdays[static_cast<std::size_t>(i)], true);
     }
-    Add(*days, cmd::kDayAutomatic + 1, QStringLiteral("日曜"), true);
+    Add(*days, cmd::kDayAutomatic + 1, QStringLiteral("日曜(&U)"), true);
 
-    Add(*operation, cmd::kRemindBeforeDeparture, QStringLiteral("発車前に知らせる"), true);
+    Add(*operation, cmd::kRemindBeforeDeparture, QStringLiteral("発車前に知らせる(&N)"), true);
 
-    Add(*operation, cmd::kSettings, QStringLiteral("設定..."));
-    Add(*operation, cmd::kColourSettings, QStringLiteral("色設定..."));
-    Add(*operation, cmd::kReadConfiguration, QStringLiteral("CFG読込み"), true);
-    Add(*operation, cmd::kAbout, QStringLiteral("バージョン情報..."));
-    Add(*operation, cmd::kExit, QStringLiteral("終了"));
+    Add(*operation, cmd::kSettings, QStringLiteral("設定(&S)..."));
+    Add(*operation, cmd::kColourSettings, QStringLiteral("色設定(&C)..."));
+    Add(*operation, cmd::kReadConfiguration, QStringLiteral("CFG読込み(&G)"), true);
+    Add(*operation, cmd::kAbout, QStringLiteral("バージョン情報(&A)..."));
+    Add(*operation, cmd::kExit, QStringLiteral("終了(&X)"));
 }
 
 QAction* MainMenu::Add(QMenu& menu, int id, const QString& text, bool checkable) {
