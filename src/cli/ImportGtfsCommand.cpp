@@ -59,6 +59,13 @@ void PrintWarnings(std::ostream& err, const ImportReport& report) {
     } else if (!report.holiday) {
         err << kName << "no holiday within a year in " << report.holidayList->string()
             << ": holidays share Sunday's departures\n";
+    } else {
+        // Which day stood for all holidays, so that a surprising holiday section can be traced.
+        err << kName << "holidays: the trips of " << gtfs::IsoDate(*report.holiday);
+        if (!report.holidayName.empty()) {
+            err << " (" << wtext::WideToUtf8(report.holidayName) << ")";
+        }
+        err << ", from " << report.holidayList->string() << "\n";
     }
     if (report.substitutedCharacters > 0) {
         err << kName << "warning: " << report.substitutedCharacters
@@ -174,8 +181,9 @@ void AddImportGtfsCommand(CLI::App& app, std::ostream& out, std::ostream& err, i
         "Shift-JIS, ready to be a sub-level of a data root, and import.cfg listing them by\n"
         "caption, busiest first. Each day type takes the trips of its date in the week from\n"
         "--date; a public holiday's from the first holiday of the list within a year. Prints one\n"
-        "line per file: \"NAME: DAYS DEPARTURES, ...; arrivals: STATION, ...\". Nothing is\n"
-        "written when the feed has a fault; the message names the file, line and column.\n"
+        "line per file: \"NAME: DAYS DEPARTURES, ...; arrivals: STATION, ...\"; the holiday taken\n"
+        "and its list are named on stderr. Nothing is written when the feed has a fault; the\n"
+        "message names the file, line and column.\n"
         "A later import into the same folder replaces the files the last one wrote (listed in\n"
         "its hidden .import-manifest) and removes those it no longer writes; a file edited since,\n"
         "or not written by an import, is kept with a warning unless --force is given. A failure\n"

@@ -5,6 +5,7 @@
 #include "files/CSJisFile.h"
 #include "gtfs/DataRootSearch.h"
 #include "gtfs/DirectionGroups.h"
+#include "gtfs/FeedPeriod.h"
 #include "gtfs/FeedSource.h"
 #include "gtfs/FileBatch.h"
 #include "gtfs/GtfsError.h"
@@ -45,6 +46,14 @@ HolidayCalendar ReadHolidayList(const fs::path& path) {
         }
     }
     return calendar;
+}
+
+std::wstring HolidayName(const HolidayCalendar& holidays, std::chrono::sys_days day) {
+    const std::chrono::year_month_day date(day);
+    const std::wstring* name =
+        holidays.FindHoliday(static_cast<int>(static_cast<unsigned>(date.month())),
+                             static_cast<int>(static_cast<unsigned>(date.day())));
+    return name ? *name : std::wstring();
 }
 
 // The name the user knows the stop by: the name of the stop an id names, else the name given.
@@ -110,6 +119,9 @@ ImportReport ImportGtfs(const ImportRequest& request) {
     const ServiceCalendar calendar(*feed, services);
     const ServiceWeek week = PlanServiceWeek(request.start, holidays);
     report.holiday = week.dates[kHolidayType];
+    if (report.holiday) {
+        report.holidayName = HolidayName(holidays, *report.holiday);
+    }
 
     const std::string stopName = StopName(stops, request.stop);
     const TimetableBuilder builder(stops, week, calendar, stopName);
@@ -117,7 +129,7 @@ ImportReport ImportGtfs(const ImportRequest& request) {
         PlanTimetables(builder, GroupByDirection(calls.trips, routes, stops));
     if (timetables.empty()) {
         throw GtfsError("no trips leave \"" + request.stop + "\" in the week from " +
-                        gtfs::IsoDate(request.start));
+                        gtfs::IsoDate(request.start) + OutsideServiceNote(*feed, request.start));
     }
 
     FileBatch batch(request.out);

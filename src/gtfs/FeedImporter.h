@@ -33,6 +33,7 @@ struct ImportReport {
     std::vector<WrittenTimetable> files;
     std::optional<std::filesystem::path> holidayList;  // the list used, if any
     std::optional<std::chrono::sys_days> holiday;      // the holiday whose services were taken
+    std::wstring holidayName;                          // that holiday's name in the list
     std::size_t substitutedCharacters = 0;             // written as "〓"
     std::size_t untimedCalls = 0;                      // calls at the stop without a time, left out
     std::size_t interpolatedCalls = 0;     // calls at the stop timed between two timepoints

@@ -2,11 +2,16 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 
 #include "gtfs/GtfsError.h"
 
 namespace {
+
+// The file that tells where a feed lies: every feed has one.
+constexpr std::string_view kMarkerFile = "stops.txt";
 
 class ZipEntryStream : public ByteStream {
 public:
@@ -28,27 +33,101 @@ private:
     std::string name_;
 };
 
+// The text of `error`, which it then releases.
+std::string Reason(zip_error_t& error) {
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// "a/, b/ and ./"
+std::string ListFolders(const std::set<std::string>& folders) {
+    std::string text;
+    std::size_t listed = 0;
+    for (const std::string& folder : folders) {
+        if (listed > 0) {
+            text += listed + 1 == folders.size() ? " and " : ", ";
+        }
+        text += folder.empty() ? "./" : folder;
+        ++listed;
+    }
+    return text;
+}
+
 }  // namespace
 
+void ZipFeed::Discard::operator()(zip* archive) const {
+    zip_discard(archive);
+}
+
 ZipFeed::ZipFeed(const std::filesystem::path& file) {
-    int error = 0;
-    archive_ = zip_open(file.c_str(), ZIP_RDONLY, &error);
-    if (archive_ == nullptr) {
-        zip_error_t details;
-        zip_error_init_with_code(&details, error);
-        const std::string reason = zip_error_strerror(&details);
-        zip_error_fini(&details);
-        throw GtfsError(file.string() + ": not a readable zip file: " + reason);
+    int code = 0;
+    archive_.reset(zip_open(file.c_str(), ZIP_RDONLY, &code));
+    if (!archive_) {
+        zip_error_t error;
+        zip_error_init_with_code(&error, code);
+        throw GtfsError(file.string() + ": not a readable zip file: " + Reason(error));
+    }
+    FindFeedFolder(file.string());
+}
+
+std::unique_ptr<ZipFeed> ZipFeed::FromBytes(std::string bytes) {
+    std::unique_ptr<ZipFeed> feed(new ZipFeed());
+    feed->bytes_ = std::move(bytes);
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source =
+        zip_source_buffer_create(feed->bytes_.data(), feed->bytes_.size(), 0, &error);
+    if (source != nullptr) {
+        feed->archive_.reset(zip_open_from_source(source, ZIP_RDONLY, &error));
+        if (!feed->archive_) {
+            zip_source_free(source);
+        }
+    }
+    if (!feed->archive_) {
+        throw GtfsError("not a readable zip file: " + Reason(error));
+    }
+    zip_error_fini(&error);
+    feed->FindFeedFolder("the zip file");
+    return feed;
+}
+
+ZipFeed::~ZipFeed() = default;
+
+// The folder of the one stops.txt; several of them mean several feeds, which would mix.
+void ZipFeed::FindFeedFolder(const std::string& shownName) {
+    std::set<std::string> folders;
+    const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* entry = zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), 0);
+        if (entry == nullptr) {
+            continue;
+        }
+        const std::string_view path(entry);
+        const std::size_t slash = path.rfind('/');
+        const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+        if (SameIgnoringCase(path.substr(nameStart), kMarkerFile)) {
+            folders.emplace(path.substr(0, nameStart));
+        }
+    }
+    if (folders.size() > 1) {
+        throw GtfsError(shownName + " holds several feeds (" + std::string(kMarkerFile) + " in " +
+                        ListFolders(folders) + "); unpack it and import one of its folders");
+    }
+    if (!folders.empty()) {
+        folder_ = *folders.begin();
     }
 }
 
-ZipFeed::~ZipFeed() {
-    zip_discard(archive_);
-}
-
 long long ZipFeed::Locate(std::string_view name) const {
-    // ZIP_FL_NODIR also finds "feed/stops.txt" for feeds zipped together with their folder.
-    return zip_name_locate(archive_, std::string(name).c_str(), ZIP_FL_NOCASE | ZIP_FL_NODIR);
+    return zip_name_locate(archive_.get(), (folder_ + std::string(name)).c_str(), ZIP_FL_NOCASE);
 }
 
 bool ZipFeed::Has(std::string_view name) const {
@@ -60,9 +139,9 @@ std::unique_ptr<ByteStream> ZipFeed::Open(std::string_view name) const {
     if (index < 0) {
         return nullptr;
     }
-    zip_file_t* file = zip_fopen_index(archive_, static_cast<zip_uint64_t>(index), 0);
+    zip_file_t* file = zip_fopen_index(archive_.get(), static_cast<zip_uint64_t>(index), 0);
     if (file == nullptr) {
-        throw GtfsError(std::string(name) + ": cannot unpack: " + zip_strerror(archive_));
+        throw GtfsError(std::string(name) + ": cannot unpack: " + zip_strerror(archive_.get()));
     }
     return std::make_unique<ZipEntryStream>(file, std::string(name));
 }

@@ -197,6 +197,29 @@ TEST_F(CDlgSettingTest, ConfirmSavesTheLargestFontSizeAndSaysWhetherItWasWritten
     }
 }
 
+// "参照..." asks for a folder from the path in the field and puts the folder chosen there, ending
+// in a separator as the path reads back; choosing none leaves the field. Confirming keeps it.
+TEST_F(CDlgSettingTest, TheBrowseButtonChoosesTheDataPathFolder) {
+    Open();
+    CDlgTabBasic& basic = PageOf<CDlgTabBasic>(CDlgSetting::Basic);
+    EXPECT_EQ(basic.browseButton().text(), QStringLiteral("参照..."));
+    QStringList starts;
+    QString answer = QStringLiteral("/srv/timetables");
+    basic.SetFolderChooser([&](QWidget* /*parent*/, const QString& start) {
+        starts << start;
+        return answer;
+    });
+    QTest::mouseClick(&basic.browseButton(), Qt::LeftButton);
+    EXPECT_EQ(basic.dataPathEdit().text(), QStringLiteral("/srv/timetables/"));
+    answer.clear();
+    QTest::mouseClick(&basic.browseButton(), Qt::LeftButton);
+    EXPECT_EQ(basic.dataPathEdit().text(), QStringLiteral("/srv/timetables/"));
+    EXPECT_EQ(starts, QStringList({ToQString(dir_.Root()), QStringLiteral("/srv/timetables/")}));
+
+    dialog_->confirmButton().click();
+    EXPECT_EQ(settings_->dataPath, L"/srv/timetables/");
+}
+
 // The file the first run writes holds the data path alone, so only the settings as the dialog
 // found them can undo what the pages stored on the way.
 TEST_F(CDlgSettingTest, EveryWayOutButConfirmPutsBackEverySettingOnAOneLineFile) {

@@ -230,4 +230,42 @@ TEST_F(CLstTimesTest, ARowPaintedInPartIsPaintedWholeAtTheNextRefresh) {
     EXPECT_FALSE(recorder.painted.intersects(second));
 }
 
+// With the keyboard focus the current row is framed, dotted, in the colour of its text (white on
+// the selected row); the frame stands still, so refreshes that change nothing paint nothing.
+TEST_F(CLstTimesTest, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
+    list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
+    const QRect row = list_.visualItemRect(list_.item(list_.currentRow()));
+    // A dot of the top edge, above the progress bar and the text, and one of the right edge.
+    const QPoint edge =
+        list_.viewport()->mapTo(&list_, QPoint(row.left() + (row.width() - 24) / 2 * 2, row.top()));
+    const QPoint side = list_.viewport()->mapTo(&list_, QPoint(row.right(), row.top() + 4));
+    const QColor rowColour = ToQColor(*demo_.colours.Find(L"各駅停車"));
+    EXPECT_EQ(Render().pixelColor(edge), rowColour);
+
+    list_.activateWindow();
+    list_.setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(list_.hasFocus());
+    EXPECT_EQ(Render().pixelColor(edge), QColor(Qt::white));
+    EXPECT_EQ(Render().pixelColor(side), QColor(Qt::white));
+
+    struct PaintRecorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } recorder;
+    list_.viewport()->installEventFilter(&recorder);
+    list_.UpdateChangedRows();
+    QApplication::processEvents();
+    EXPECT_TRUE(recorder.painted.isEmpty());
+
+    list_.clearFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Render().pixelColor(edge), rowColour);
+}
+
 }  // namespace

@@ -156,14 +156,14 @@ TEST(InterfaceLanguageTest, MenusAndDialogsSpeakTheChosenLanguage) {
         QStringList texts = MenuTexts(bar) + DialogTexts(dialog);
         ASSERT_GT(texts.size(), 60) << name;
         if (english) {
-            EXPECT_EQ(texts.front(), QStringLiteral("Timetable"));
+            EXPECT_EQ(texts.front(), QStringLiteral("&Timetable"));
             for (const QString& text : texts) {
                 EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
             }
             EXPECT_EQ(CancelText(), QStringLiteral("Cancel"));
             EXPECT_TRUE(ColourChooserTexts().contains(QStringLiteral("&Red:")));
         } else {
-            EXPECT_EQ(texts.front(), QStringLiteral("時刻表"));
+            EXPECT_EQ(texts.front(), QStringLiteral("時刻表(&T)"));
             EXPECT_TRUE(HasJapanese(CancelText())) << CancelText().toStdString();
             EXPECT_TRUE(ColourChooserTexts().filter(QStringLiteral("赤")).size() == 1)
                 << ColourChooserTexts().join(u'|').toStdString();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -10,12 +12,15 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -25,6 +30,7 @@
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/LevelView.h"
+#include "controls/ActivityButton.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/QtConvert.h"
@@ -425,17 +431,104 @@ TEST_F(MainWindowTest, ATimetableWithoutTodayLeavesNoStationsToTransferTo) {
 
 TEST_F(MainWindowTest, ActivityIndicatorTurnsOnlyInRealTime) {
     CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const QString text = window.button(cmd::kButtonRealTime).text();
     QStringList seen;
     for (int i = 0; i < 9; ++i) {
         Advance(100);
-        seen << window.button(cmd::kButtonRealTime).text();
+        seen << window.realTimeButton().Glyph();
     }
     // Two refreshes per character; the window's first refresh already took one step.
     EXPECT_EQ(seen.join(QString()), QStringLiteral("｜／／――＼＼｜｜"));
+    // Only drawn: a screen reader hears of every change of a button's text.
+    EXPECT_EQ(window.button(cmd::kButtonRealTime).text(), text);
     window.RunCommand(cmd::kRealTimeMode);
     Advance(100);
-    EXPECT_EQ(window.button(cmd::kButtonRealTime).text(), QStringLiteral("｜"));
+    EXPECT_EQ(window.realTimeButton().Glyph(), QStringLiteral("｜"));
     EXPECT_FALSE(window.menu().IsChecked(cmd::kRealTimeMode));
+}
+
+// What a screen reader finds in the window, walking its accessible tree: every button named
+// for what it does rather than by its glyph, with a tooltip; one child of the departure list per
+// row, saying what the row shows when it is asked; the clock's date and time; a keyboard letter
+// on every fixed menu item, none twice in one menu.
+TEST_F(MainWindowTest, AScreenReaderHearsEveryControlAndRow) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    std::vector<QAccessibleInterface*> buttons;
+    std::vector<QAccessibleInterface*> menuItems;
+    QAccessibleInterface* list = nullptr;
+    QAccessibleInterface* clock = nullptr;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (node->object() == &window.departures()) {
+            list = node;
+            return;  // its children are the rows, looked at below
+        }
+        if (node->role() == QAccessible::PushButton) {
+            buttons.push_back(node);
+        } else if (node->role() == QAccessible::Clock) {
+            clock = node;
+        } else if (node->role() == QAccessible::MenuItem) {
+            menuItems.push_back(node);
+        }
+        for (int i = 0; i < node->childCount(); ++i) {
+            walk(node->child(i));
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&window));
+
+    const QString glyphs = QStringLiteral("＜＞｜／―＼<>");
+    ASSERT_EQ(buttons.size(), 6U);
+    QSet<QString> names;
+    for (QAccessibleInterface* button : buttons) {
+        const QString name = button->text(QAccessible::Name);
+        EXPECT_FALSE(std::all_of(name.begin(), name.end(), [&](QChar c) {
+            return glyphs.contains(c);
+        })) << name.toStdString();
+        EXPECT_FALSE(button->text(QAccessible::Description).isEmpty()) << name.toStdString();
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 6);
+
+    ASSERT_NE(list, nullptr);
+    const CLstTimes& departures = window.departures();
+    ASSERT_EQ(list->childCount(), departures.count());
+    const int next = departures.currentRow();
+    const std::vector<std::pair<int, QString>> rows = {
+        {next - 1, QStringLiteral("08:09 003分 快速 桜川中央")},
+        {next, QStringLiteral("先発 08:14 あと1分40秒 急行 桜川中央")},
+        {next + 1, QStringLiteral("次発 08:20 あと07分 普通 桜川中央")},
+        {next + 2, QStringLiteral("次々発 08:26 あと13分 快速 桜川中央")},
+        {departures.count() - 1, QStringLiteral("--:--")},
+    };
+    for (const auto& [row, text] : rows) {
+        EXPECT_EQ(list->child(row)->text(QAccessible::Name), text) << row;
+    }
+    Advance(1000);
+    EXPECT_EQ(list->child(next)->text(QAccessible::Name),
+              QStringLiteral("先発 08:14 あと1分39秒 急行 桜川中央"));
+
+    ASSERT_NE(clock, nullptr);
+    EXPECT_EQ(clock->text(QAccessible::Name), QStringLiteral("時計"));
+    EXPECT_EQ(clock->text(QAccessible::Value), QStringLiteral("2026年12月07日(月) 08:12:21"));
+    EXPECT_EQ(clock->text(QAccessible::Description), QStringLiteral("平日 桜川中央方面"));
+
+    // Catalogue and transfer items are the user's captions, which carry no letter.
+    std::map<QAccessibleInterface*, QSet<QString>> lettersByMenu;
+    int fixedItems = 0;
+    for (QAccessibleInterface* item : menuItems) {
+        const int id = static_cast<QAction*>(item->object())->data().toInt();
+        if ((id >= kTableMenuParentId && id < kTableMenuParentId + 1 + kTableMenuMaxEntries) ||
+            (id >= kTransferMenuFirstId && id < kTransferMenuFirstId + kTransferMenuMaxRows)) {
+            continue;
+        }
+        ++fixedItems;
+        const QString letter = item->text(QAccessible::Accelerator);
+        EXPECT_TRUE(letter.startsWith(QStringLiteral("Alt+")))
+            << item->text(QAccessible::Name).toStdString();
+        QSet<QString>& letters = lettersByMenu[item->parent()];
+        EXPECT_FALSE(letters.contains(letter)) << item->text(QAccessible::Name).toStdString();
+        letters.insert(letter);
+    }
+    EXPECT_EQ(fixedItems, 25);
 }
 
 TEST_F(MainWindowTest, ResizingKeepsButtonsAtTheRightEdgeAndSharesTheHeight) {

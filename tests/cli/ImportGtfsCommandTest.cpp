@@ -47,6 +47,9 @@ TEST(ImportGtfsCommandTest, OneTimetablePerRouteAndDirectionAsTheProgramReadsIt)
               "kovaris import-gtfs: to list these files by caption in configuration mode, add to " +
                   (fs::weakly_canonical(dir.path()) / "vekt.cfg").string() +
                   ": /out/import.cfg 中央\n"
+                  "kovaris import-gtfs: holidays: the trips of 2024-04-29 (昭和の日), from " +
+                  Utf8(dir.File(L"Holiday.dat")) +
+                  "\n"
                   "kovaris import-gtfs: warning: 2 character(s) that Shift-JIS cannot hold were "
                   "written as 〓\n");
 
@@ -170,7 +173,8 @@ TEST(ImportGtfsCommandTest, BadInputNamesTheFaultAndWritesNothing) {
         {kFeeds + "/rail", "本町", "2024-04-22",
          "no stop with the id or name \"本町\"; similar names: 本町, \"東口\""},
         {kFeeds + "/rail", "中央", "2030-01-07",
-         "no trips leave \"中央\" in the week from 2030-01-07"},
+         "no trips leave \"中央\" in the week from 2030-01-07: the feed serves 2024-01-01 to "
+         "2024-12-31; try --date 2024-12-25"},
         {kFeeds + "/bad-time", "C", "2024-04-22", "the feed has no trips.txt"},
     };
     for (const Case& c : cases) {

@@ -60,22 +60,38 @@ TEST(RowTextTest, CountdownInBothSetsOfFormats) {
 TEST(RowTextTest, RowTextsOfDeparturesAndSpareRows) {
     AppSettings settings;
     settings.countDown = 3;
+    // What the row draws, and what a screen reader says for it.
     struct Case {
         RowInfo row;
         int shortTimeLeft;
         std::wstring text;
+        std::wstring spoken;
     };
     const std::vector<Case> cases = {
-        {{L"先　発", 325, 179, L"Rapid ", 0, 0}, 0, L"先　発 05:25 あと2分59秒 "},
-        {{L"次　発", 340, 1079, L"", 0, -1}, 1, L"次　発 05:40 00:17  "},
-        {{L"　　　", 310, -900, L"", 0, 1}, 0, L"　　　 05:10       015分 "},
-        {{L"　　　", 300, -1, L"", 0, 5}, 0, L"　　　 05:00 " + std::wstring(11, L' ') + L" "},
-        {{L"24時台", 1455, 4000, L"", 0, -2}, 1, L"24時台 24:15 01:06  "},
-        {{L">01:30", 1575, 86700, L"", 0, 0}, 0, L">01:30 26:15  24時間05分 "},
+        {{L"先　発", 325, 179, L"Rapid ", 0, 0},
+         0,
+         L"先　発 05:25 あと2分59秒 ",
+         L"先発 05:25 あと2分59秒 Rapid"},
+        {{L"次　発", 340, 1079, L"", 0, -1}, 1, L"次　発 05:40 00:17  ", L"次発 05:40 00:17"},
+        {{L"　　　", 310, -900, L"快速  南台行 ", 0, 1},
+         0,
+         L"　　　 05:10       015分 ",
+         L"05:10 015分 快速 南台行"},
+        {{L"　　　", 300, -1, L"", 0, 5},
+         0,
+         L"　　　 05:00 " + std::wstring(11, L' ') + L" ",
+         L"05:00"},
+        {{L"24時台", 1455, 4000, L"", 0, -2}, 1, L"24時台 24:15 01:06  ", L"24時台 24:15 01:06"},
+        {{L">01:30", 1575, 86700, L"", 0, 0},
+         0,
+         L">01:30 26:15  24時間05分 ",
+         L">01:30 26:15 24時間05分"},
+        {{L"先　発", 1575, 42, L"", 0, 0}, 0, L"先　発 26:15 あと   42秒 ", L"先発 26:15 あと42秒"},
     };
     for (const Case& c : cases) {
         settings.shortTimeLeft = c.shortTimeLeft;
         EXPECT_EQ(RowText(c.row, settings), c.text);
+        EXPECT_EQ(SpokenRowText(c.row, settings), c.spoken);
     }
 
     // The note is the caller's to append: it never enters the row text.
@@ -85,6 +101,7 @@ TEST(RowTextTest, RowTextsOfDeparturesAndSpareRows) {
     EXPECT_EQ(reused, L"先　発 05:25 02.59s ");
 
     EXPECT_EQ(BlankRowText(), L"　　　 --:--");
+    EXPECT_EQ(SpokenBlankRowText(), L"--:--");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "controls/CCstClockAccessible.h"
+#include "controls/QtConvert.h"
 #include "timetable/Clock.h"
 
 CCstClock::CCstClock(const AppSettings& settings, const Clock& clock, QWidget* parent)
@@ -9,6 +11,7 @@ CCstClock::CCstClock(const AppSettings& settings, const Clock& clock, QWidget* p
     // Every paint covers the whole area, so Qt need not erase it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    CCstClockAccessible::Register();
 }
 
 void CCstClock::ApplySettings() {
@@ -33,6 +36,14 @@ void CCstClock::Tick() {
     if (stale_ || captionScrolls_ || newSecond) {
         update();
     }
+}
+
+QString CCstClock::SpokenDateTime() const {
+    return ToQString(renderer_.SpokenDateTime(clock_.Now().Fields()));
+}
+
+QString CCstClock::SpokenCaptions() const {
+    return (ToQString(leftCaption_) + QLatin1Char(' ') + ToQString(rightCaption_)).trimmed();
 }
 
 QSize CCstClock::sizeHint() const {

@@ -27,6 +27,10 @@ public:
     int RequiredHeight() const { return renderer_.RequiredHeight(); }
     const CCstClockRenderer& Renderer() const { return renderer_; }
 
+    // For a screen reader: the date and time it shows now, and the captions of the section.
+    QString SpokenDateTime() const;
+    QString SpokenCaptions() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

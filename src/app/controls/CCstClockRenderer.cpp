@@ -46,6 +46,12 @@ void CCstClockRenderer::ApplySettings() {
     requiredHeight_ = clocktext::RequiredHeight(contentHeight_, caption_.height);
 }
 
+std::wstring CCstClockRenderer::SpokenDateTime(const MomentFields& now) const {
+    return clocktext::DateText(settings_.clock, now) + L" " +
+           clocktext::TimeText(settings_.clock2, now) +
+           clocktext::SecondsText(settings_.clock2, now);
+}
+
 void CCstClockRenderer::Paint(QPainter& painter, const QRect& client, const MomentFields& now,
                               const std::wstring& leftCaption, const std::wstring& rightCaption,
                               int& scrollCounter) const {

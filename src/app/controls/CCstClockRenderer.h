@@ -27,6 +27,9 @@ public:
     // Height of the upper box's content; the box is three pixels taller.
     int UpperContentHeight() const { return contentHeight_; }
 
+    // The date and the time as drawn, for a screen reader: "2026年12月07日(月) 08時12分20秒".
+    std::wstring SpokenDateTime(const MomentFields& now) const;
+
     // Paints the whole client area. `scrollCounter` advances when the right caption scrolls.
     void Paint(QPainter& painter, const QRect& client, const MomentFields& now,
                const std::wstring& leftCaption, const std::wstring& rightCaption,

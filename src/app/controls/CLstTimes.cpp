@@ -5,6 +5,8 @@
 
 #include "board/ListRowLayout.h"
 #include "controls/CLstTimesDelegate.h"
+#include "controls/DepartureRowItem.h"
+#include "controls/QtConvert.h"
 #include "settings/AppSettings.h"
 
 CLstTimes::CLstTimes(const AppSettings& settings, QWidget* parent)
@@ -49,7 +51,7 @@ void CLstTimes::ResetRows(Timetable* timetable) {
     const int rows = static_cast<int>(section->departures.size()) + spare;
     setUpdatesEnabled(false);
     for (int i = 0; i < rows; ++i) {
-        addItem(new QListWidgetItem());
+        addItem(new DepartureRowItem());
     }
     setUpdatesEnabled(true);
 }
@@ -138,27 +140,33 @@ void CLstTimes::UpdateChangedRows() {
         if (!rect.intersects(visible)) {
             break;
         }
-        const ListRowKey key =
-            renderer_.KeyOf(rect, renderer_.MakeRow(timetable_, row), IsSelected(row), frame_);
+        const ListRowKey key = renderer_.KeyOf(rect, renderer_.MakeRow(timetable_, row),
+                                               IsSelected(row), ShowsFocusMark(row), frame_);
         if (key != rowKeys_[static_cast<std::size_t>(row)]) {
             viewport()->update(rect);
         }
     }
 }
 
-void CLstTimes::DrawRow(QPainter& painter, const QRect& rect, int row, bool selected) {
+QString CLstTimes::SpokenRow(int row) const {
+    return ToQString(renderer_.SpokenRow(timetable_, row));
+}
+
+void CLstTimes::DrawRow(QPainter& painter, const QRect& rect, int row, bool selected,
+                        bool focusMark) {
     ListRowView view = renderer_.MakeRow(timetable_, row);
     if (view.nextDeparture) {
         nextRow_ = row;
     }
-    renderer_.PaintRow(painter, rect, view, selected, frame_);
+    renderer_.PaintRow(painter, rect, view, selected, frame_, focusMark);
     if (row >= 0 && row < count()) {
         rowKeys_.resize(static_cast<std::size_t>(count()));
         const bool paintedWhole =
             QRegion(rect & viewport()->rect()).subtracted(paintRegion_).isEmpty();
         rowKeys_[static_cast<std::size_t>(row)] =
-            paintedWhole ? std::optional(renderer_.KeyOf(rect, std::move(view), selected, frame_))
-                         : std::nullopt;
+            paintedWhole
+                ? std::optional(renderer_.KeyOf(rect, std::move(view), selected, focusMark, frame_))
+                : std::nullopt;
     }
 }
 
@@ -173,6 +181,17 @@ void CLstTimes::focusInEvent(QFocusEvent* event) {
     settingSelection_ = true;
     SingleChoiceList::focusInEvent(event);
     settingSelection_ = false;
+    UpdateChangedRows();  // the focus mark comes
+}
+
+void CLstTimes::focusOutEvent(QFocusEvent* event) {
+    SingleChoiceList::focusOutEvent(event);
+    UpdateChangedRows();  // the focus mark goes
+}
+
+// The item view marks its current row as having the focus while the list has it.
+bool CLstTimes::ShowsFocusMark(int row) const {
+    return row == currentRow() && (hasFocus() || viewport()->hasFocus());
 }
 
 // A current row need not be selected (Qt gives one on taking the focus), so ask the row itself.

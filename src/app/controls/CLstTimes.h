@@ -63,8 +63,13 @@ public:
     const CLstTimesRenderer& Renderer() const { return renderer_; }
     Timetable* AttachedTimetable() const { return timetable_; }
 
-    // Draws row `row` into `rect`; the delegate calls this for every visible row.
-    void DrawRow(QPainter& painter, const QRect& rect, int row, bool selected);
+    // What a screen reader says for row `row`: what the row shows now.
+    QString SpokenRow(int row) const;
+
+    // Draws row `row` into `rect`; the delegate calls this for every visible row. `focusMark`
+    // frames the current row while the list has the keyboard focus.
+    void DrawRow(QPainter& painter, const QRect& rect, int row, bool selected,
+                 bool focusMark = false);
 
 Q_SIGNALS:
     // The user moved the selection; never emitted for a selection the program sets.
@@ -77,12 +82,14 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     // Refills the rows when the section on show is not the one they were made for.
     bool RefillForNewSection();
     bool IsSelected(int row) const;
+    bool ShowsFocusMark(int row) const;
     void SelectProgrammatically(int row);
 
     const AppSettings& settings_;

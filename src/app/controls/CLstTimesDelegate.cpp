@@ -8,8 +8,8 @@ CLstTimesDelegate::CLstTimesDelegate(CLstTimes& list) : QAbstractItemDelegate(&l
 
 void CLstTimesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
-    list_.DrawRow(*painter, option.rect, index.row(),
-                  option.state.testFlag(QStyle::State_Selected));
+    list_.DrawRow(*painter, option.rect, index.row(), option.state.testFlag(QStyle::State_Selected),
+                  option.state.testFlag(QStyle::State_HasFocus));
 }
 
 QSize CLstTimesDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,

@@ -40,8 +40,16 @@ ListRowView CLstTimesRenderer::MakeRow(const Timetable* timetable, int index) co
     return view;
 }
 
+std::wstring CLstTimesRenderer::SpokenRow(const Timetable* timetable, int index) const {
+    RowInfo info;
+    if (timetable == nullptr || !timetable->GetRowInfo(index, info)) {
+        return SpokenBlankRowText();
+    }
+    return SpokenRowText(info, settings_);
+}
+
 void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row,
-                                 bool selected, unsigned frame) const {
+                                 bool selected, unsigned frame, bool focusMark) const {
     constexpr ColorRef kWhite = 0xFFFFFF;
     const ColorRef text = selected ? kWhite : row.colour;
     const ColorRef background = selected ? row.colour : kWhite;
@@ -65,11 +73,30 @@ void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const Lis
         painter.drawStaticText(rect.topLeft(), texts_->Get(rowText).text);
         PaintNote(painter, rect, noteText, textWidth, frame);
     }
+    if (focusMark) {
+        PaintFocusMark(painter, rect, text);
+    }
     painter.restore();
 }
 
+// A dotted frame one pixel wide along the row's edges, in the colour of its text, as owner-drawn
+// lists have always marked the focus: seen on a selected row as on any other, it leaves every
+// other pixel of a glyph that reaches the edge, and it never moves.
+void CLstTimesRenderer::PaintFocusMark(QPainter& painter, const QRect& rect, ColorRef colour) {
+    const QColor ink = ToQColor(colour);
+    painter.setClipRect(rect);
+    for (int x = rect.left(); x <= rect.right(); x += 2) {
+        painter.fillRect(QRect(x, rect.top(), 1, 1), ink);
+        painter.fillRect(QRect(x, rect.bottom(), 1, 1), ink);
+    }
+    for (int y = rect.top(); y <= rect.bottom(); y += 2) {
+        painter.fillRect(QRect(rect.left(), y, 1, 1), ink);
+        painter.fillRect(QRect(rect.right(), y, 1, 1), ink);
+    }
+}
+
 ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool selected,
-                                    unsigned frame) const {
+                                    bool focusMark, unsigned frame) const {
     ListRowKey key;
     const int noteWidth = texts_->Get(ToQString(row.note)).width;
     const int available = rect.width() - texts_->Get(ToQString(row.text)).width;
@@ -89,6 +116,7 @@ ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool sel
     key.note = std::move(row.note);
     key.colour = row.colour;
     key.selected = selected;
+    key.focusMark = focusMark;
     return key;
 }
 

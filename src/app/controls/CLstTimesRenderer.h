@@ -29,6 +29,7 @@ struct ListRowKey {
     std::wstring note;
     ColorRef colour = 0;
     bool selected = false;
+    bool focusMark = false;
     int barLeft = -1;         // -1: no bar
     int pulse = -1;           // the bar's pulse level; -1 without a bar
     long long noteStep = -1;  // how far a scrolling note has moved; -1 when it stands still
@@ -50,17 +51,22 @@ public:
 
     // Row `index` of the timetable's current section, or a spare row after the last departure.
     ListRowView MakeRow(const Timetable* timetable, int index) const;
+    // What a screen reader says for the same row.
+    std::wstring SpokenRow(const Timetable* timetable, int index) const;
 
+    // `focusMark` frames the row: the list has the keyboard focus and this is its current row.
     void PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row, bool selected,
-                  unsigned frame) const;
+                  unsigned frame, bool focusMark = false) const;
 
-    ListRowKey KeyOf(const QRect& rect, ListRowView row, bool selected, unsigned frame) const;
+    ListRowKey KeyOf(const QRect& rect, ListRowView row, bool selected, bool focusMark,
+                     unsigned frame) const;
 
 private:
     void PaintProgressBar(QPainter& painter, const QRect& rect, int seconds, ColorRef background,
                           ColorRef text, unsigned frame) const;
     void PaintNote(QPainter& painter, const QRect& rect, const TextLayoutCache::Entry& note,
                    int textWidth, unsigned frame) const;
+    static void PaintFocusMark(QPainter& painter, const QRect& rect, ColorRef colour);
 
     const AppSettings& settings_;
     QFont font_;

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>CCstClockAccessible</name>
+    <message>
+        <source>時計</source>
+        <translation>Clock</translation>
+    </message>
+</context>
+<context>
     <name>CDlgSetColor</name>
     <message>
         <source>設定削除</source>
@@ -89,6 +96,18 @@
     <message>
         <source>データパス：</source>
         <translation>Data path:</translation>
+    </message>
+    <message>
+        <source>データパスの選択</source>
+        <translation>Choose the data folder</translation>
+    </message>
+    <message>
+        <source>参照...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>データパスのフォルダを選びます</source>
+        <translation>Chooses the folder of the data path</translation>
     </message>
 </context>
 <context>
@@ -192,6 +211,57 @@
     <message>
         <source>色の設定</source>
         <translation>Choose a colour</translation>
+    </message>
+</context>
+<context>
+    <name>CKovarisDlg</name>
+    <message>
+        <source>1時間前</source>
+        <translation>One hour earlier</translation>
+    </message>
+    <message>
+        <source>1時間前の発車を表示します</source>
+        <translation>Shows the departures one hour earlier</translation>
+    </message>
+    <message>
+        <source>リアルタイム</source>
+        <translation>Real time</translation>
+    </message>
+    <message>
+        <source>リアルタイムモード：今の時刻の発車を表示し、時計に合わせて進めます</source>
+        <translation>Real-time mode: shows the departures from now on and follows the clock</translation>
+    </message>
+    <message>
+        <source>1時間後</source>
+        <translation>One hour later</translation>
+    </message>
+    <message>
+        <source>1時間後の発車を表示します</source>
+        <translation>Shows the departures one hour later</translation>
+    </message>
+    <message>
+        <source>乗換 最初へ</source>
+        <translation>Back to the first timetable</translation>
+    </message>
+    <message>
+        <source>乗り換える前の最初の時刻表に戻ります</source>
+        <translation>Goes back to the timetable shown before the first transfer</translation>
+    </message>
+    <message>
+        <source>乗換 戻る</source>
+        <translation>Transfer back</translation>
+    </message>
+    <message>
+        <source>一つ前の時刻表に戻ります</source>
+        <translation>Goes back to the previous timetable</translation>
+    </message>
+    <message>
+        <source>乗換</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>選んだ到着駅の時刻表に乗り換えます</source>
+        <translation>Transfers to the timetable of the chosen arrival station</translation>
     </message>
 </context>
 <context>
@@ -362,6 +432,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+</context>
+<context>
     <name>HistoryRequestServer</name>
     <message>
         <source>他のプログラムからの表示要求を受け付けられません: %1</source>
@@ -371,104 +448,104 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <source>時刻表</source>
-        <translation>Timetable</translation>
+        <source>時刻表(&amp;T)</source>
+        <translation>&amp;Timetable</translation>
     </message>
     <message>
-        <source>乗り換え</source>
-        <translation>Transfer</translation>
+        <source>乗り換え(&amp;C)</source>
+        <translation>&amp;Transfer</translation>
     </message>
     <message>
-        <source>[＜]戻る</source>
-        <translation>[&lt;] Back</translation>
+        <source>[＜]戻る(&amp;B)</source>
+        <translation>[&lt;] &amp;Back</translation>
     </message>
     <message>
-        <source>[&lt;&lt;]最初に戻る</source>
-        <translation>[&lt;&lt;] Back to the first</translation>
+        <source>[&lt;&lt;]最初に戻る(&amp;F)</source>
+        <translation>[&lt;&lt;] Back to the &amp;first</translation>
     </message>
     <message>
-        <source>操作</source>
-        <translation>Actions</translation>
+        <source>操作(&amp;O)</source>
+        <translation>&amp;Actions</translation>
     </message>
     <message>
-        <source>表示</source>
-        <translation>View</translation>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
     </message>
     <message>
-        <source>リアルタイムモード</source>
-        <translation>Real-time mode</translation>
+        <source>リアルタイムモード(&amp;R)</source>
+        <translation>&amp;Real-time mode</translation>
     </message>
     <message>
-        <source>１時間前表示</source>
-        <translation>One hour earlier</translation>
+        <source>１時間前表示(&amp;E)</source>
+        <translation>One hour &amp;earlier</translation>
     </message>
     <message>
-        <source>１時間後表示</source>
-        <translation>One hour later</translation>
+        <source>１時間後表示(&amp;L)</source>
+        <translation>One hour &amp;later</translation>
     </message>
     <message>
-        <source>前の発車時刻表示</source>
-        <translation>Previous departure</translation>
+        <source>前の発車時刻表示(&amp;P)</source>
+        <translation>&amp;Previous departure</translation>
     </message>
     <message>
-        <source>曜日</source>
-        <translation>Day of the week</translation>
+        <source>曜日(&amp;D)</source>
+        <translation>&amp;Day of the week</translation>
     </message>
     <message>
-        <source>自動</source>
-        <translation>Automatic</translation>
+        <source>自動(&amp;A)</source>
+        <translation>&amp;Automatic</translation>
     </message>
     <message>
-        <source>月曜</source>
-        <translation>Monday</translation>
+        <source>月曜(&amp;M)</source>
+        <translation>&amp;Monday</translation>
     </message>
     <message>
-        <source>火曜</source>
-        <translation>Tuesday</translation>
+        <source>火曜(&amp;T)</source>
+        <translation>&amp;Tuesday</translation>
     </message>
     <message>
-        <source>水曜</source>
-        <translation>Wednesday</translation>
+        <source>水曜(&amp;W)</source>
+        <translation>&amp;Wednesday</translation>
     </message>
     <message>
-        <source>木曜</source>
-        <translation>Thursday</translation>
+        <source>木曜(&amp;H)</source>
+        <translation>T&amp;hursday</translation>
     </message>
     <message>
-        <source>金曜</source>
-        <translation>Friday</translation>
+        <source>金曜(&amp;F)</source>
+        <translation>&amp;Friday</translation>
     </message>
     <message>
-        <source>土曜</source>
-        <translation>Saturday</translation>
+        <source>土曜(&amp;S)</source>
+        <translation>&amp;Saturday</translation>
     </message>
     <message>
-        <source>日曜</source>
-        <translation>Sunday</translation>
+        <source>日曜(&amp;U)</source>
+        <translation>S&amp;unday</translation>
     </message>
     <message>
-        <source>発車前に知らせる</source>
-        <translation>Remind before departure</translation>
+        <source>発車前に知らせる(&amp;N)</source>
+        <translation>&amp;Remind before departure</translation>
     </message>
     <message>
-        <source>設定...</source>
-        <translation>Settings...</translation>
+        <source>設定(&amp;S)...</source>
+        <translation>&amp;Settings...</translation>
     </message>
     <message>
-        <source>色設定...</source>
-        <translation>Colours...</translation>
+        <source>色設定(&amp;C)...</source>
+        <translation>&amp;Colours...</translation>
     </message>
     <message>
-        <source>CFG読込み</source>
-        <translation>Read route configuration (CFG)</translation>
+        <source>CFG読込み(&amp;G)</source>
+        <translation>Read route configuration (CF&amp;G)</translation>
     </message>
     <message>
-        <source>バージョン情報...</source>
-        <translation>About KovarisWin...</translation>
+        <source>バージョン情報(&amp;A)...</source>
+        <translation>&amp;About KovarisWin...</translation>
     </message>
     <message>
-        <source>終了</source>
-        <translation>Quit</translation>
+        <source>終了(&amp;X)</source>
+        <translation>&amp;Quit</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/LevelView.h"
 #include "catalogue/TransferPlan.h"
+#include "controls/ActivityButton.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/FocusWheelComboBox.h"
@@ -45,18 +46,34 @@ constexpr int kRefreshMs = 100;
 
 struct ButtonSpec {
     int id;
-    const char16_t* text;
+    const char16_t* glyph;
     winlayout::Control place;
+    // The glyphs repeat ("＜" twice, "＞" twice): what a screen reader and a tooltip say.
+    const char* name;  // translated when the button is made
+    const char* tip;
 };
 
 // In the order of the window's template.
 constexpr std::array<ButtonSpec, 6> kButtons = {{
-    {cmd::kButtonHourEarlier, u"＜", winlayout::kHourEarlier},
-    {cmd::kButtonRealTime, u"｜", winlayout::kRealTime},
-    {cmd::kButtonHourLater, u"＞", winlayout::kHourLater},
-    {cmd::kButtonTransferFirst, u"<<", winlayout::kTransferFirst},
-    {cmd::kButtonTransferBack, u"＜", winlayout::kTransferBack},
-    {cmd::kButtonTransferGo, u"＞", winlayout::kTransferGo},
+    {cmd::kButtonHourEarlier, u"＜", winlayout::kHourEarlier,
+     QT_TRANSLATE_NOOP("CKovarisDlg", "1時間前"),
+     QT_TRANSLATE_NOOP("CKovarisDlg", "1時間前の発車を表示します")},
+    {cmd::kButtonRealTime, u"｜", winlayout::kRealTime,
+     QT_TRANSLATE_NOOP("CKovarisDlg", "リアルタイム"),
+     QT_TRANSLATE_NOOP("CKovarisDlg",
+                       "リアルタイムモード：今の時刻の発車を表示し、時計に合わせて進めます")},
+    {cmd::kButtonHourLater, u"＞", winlayout::kHourLater,
+     QT_TRANSLATE_NOOP("CKovarisDlg", "1時間後"),
+     QT_TRANSLATE_NOOP("CKovarisDlg", "1時間後の発車を表示します")},
+    {cmd::kButtonTransferFirst, u"<<", winlayout::kTransferFirst,
+     QT_TRANSLATE_NOOP("CKovarisDlg", "乗換 最初へ"),
+     QT_TRANSLATE_NOOP("CKovarisDlg", "乗り換える前の最初の時刻表に戻ります")},
+    {cmd::kButtonTransferBack, u"＜", winlayout::kTransferBack,
+     QT_TRANSLATE_NOOP("CKovarisDlg", "乗換 戻る"),
+     QT_TRANSLATE_NOOP("CKovarisDlg", "一つ前の時刻表に戻ります")},
+    {cmd::kButtonTransferGo, u"＞", winlayout::kTransferGo,
+     QT_TRANSLATE_NOOP("CKovarisDlg", "乗換"),
+     QT_TRANSLATE_NOOP("CKovarisDlg", "選んだ到着駅の時刻表に乗り換えます")},
 }};
 
 // The settings are read before the window builds anything from them. After a failed save the
@@ -137,7 +154,16 @@ void CKovarisDlg::BuildControls() {
 
 void CKovarisDlg::BuildButtons() {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        auto* button = new QPushButton(QString::fromUtf16(kButtons[i].text), this);
+        const QString glyph = QString::fromUtf16(kButtons[i].glyph);
+        QPushButton* button = nullptr;
+        if (kButtons[i].id == cmd::kButtonRealTime) {
+            realTimeButton_ = new ActivityButton(glyph, this);
+            button = realTimeButton_;
+        } else {
+            button = new QPushButton(glyph, this);
+        }
+        button->setAccessibleName(tr(kButtons[i].name));
+        button->setToolTip(tr(kButtons[i].tip));
         // Enter belongs to the list and the shortcut keys, never to a button.
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::TabFocus);
@@ -240,7 +266,7 @@ void CKovarisDlg::Refresh(bool activate) {
     clockView_->Tick();
     const std::wstring_view indicator = run_.indicator.Step(realTime_);
     if (!indicator.empty()) {
-        button(cmd::kButtonRealTime).setText(ToQString(indicator));
+        realTimeButton_->SetGlyph(ToQString(indicator));
     }
     departures_->AdvanceFrame();
     departures_->UpdateChangedRows();

@@ -17,6 +17,7 @@
 #include "timetable/Timetable.h"
 
 struct RunState;
+class ActivityButton;
 class CCstClock;
 class CKovarisLayout;
 class CLstTimes;
@@ -87,6 +88,8 @@ public:
     CCstClock& clockView() const { return *clockView_; }
     MainMenu& menu() const { return *menu_; }
     QPushButton& button(int id) const;
+    // Button 1004, whose glyph turns while the board follows the clock.
+    const ActivityButton& realTimeButton() const { return *realTimeButton_; }
 
 Q_SIGNALS:
     // A departure the traveller asked to be reminded of leaves in the lead time.
@@ -140,6 +143,7 @@ private:
     QListWidget* arrivals_ = nullptr;
     QStatusBar* statusLine_ = nullptr;
     std::array<QPushButton*, 6> buttons_{};
+    ActivityButton* realTimeButton_ = nullptr;
     KeyWatch* keyWatch_ = nullptr;
 
     std::vector<ArrivalRow> arrivalRows_;  // what each row of the arrival list stands for

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "mainwin/BringToFront.h"
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
 #include "mainwin/HistoryRequestServer.h"
@@ -41,6 +42,8 @@ int CKovarisWinApp::Run() {
         QObject::connect(&window, &CKovarisDlg::reminderDue, &notifier, &DesktopNotifier::Notify);
         QObject::connect(&notifier, &DesktopNotifier::unavailable, &window,
                          &CKovarisDlg::ShowStatusMessage);
+        QObject::connect(&notifier, &DesktopNotifier::activated, &window,
+                         [&window] { BringToFront(window); });
         messenger_.SetParent(&window);
         requests.Serve(&window, [&window](int index) { return window.ShowHistoryEntry(index); });
         if (std::exchange(sayNoSocket, false)) {

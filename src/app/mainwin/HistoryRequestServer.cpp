@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "files/ListeningSocket.h"
+#include "mainwin/BringToFront.h"
 #include "mainwin/QtMessenger.h"
 
 namespace {
@@ -183,13 +184,9 @@ bool HistoryRequestServer::Busy() const {
 }
 
 void HistoryRequestServer::Raise() {
-    if (window_ == nullptr) {
-        return;
+    if (window_ != nullptr) {
+        BringToFront(*window_);
     }
-    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
 }
 
 void HistoryRequestServer::Answer(QLocalSocket* socket, const HistoryReply& reply) {

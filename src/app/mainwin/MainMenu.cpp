@@ -9,40 +9,40 @@
 #include "mainwin/CommandIds.h"
 
 MainMenu::MainMenu(QMenuBar& bar) : QObject(&bar) {
-    tableMenu_ = bar.addMenu(tr("時刻表"));
-    transferMenu_ = tableMenu_->addMenu(tr("乗り換え"));
+    tableMenu_ = bar.addMenu(tr("時刻表(&T)"));
+    transferMenu_ = tableMenu_->addMenu(tr("乗り換え(&C)"));
     Add(*transferMenu_, kTransferMenuFirstId, QStringLiteral("---"));
-    Add(*transferMenu_, cmd::kTransferBack, tr("[＜]戻る"));
-    Add(*transferMenu_, cmd::kTransferBackToFirst, tr("[<<]最初に戻る"));
+    Add(*transferMenu_, cmd::kTransferBack, tr("[＜]戻る(&B)"));
+    Add(*transferMenu_, cmd::kTransferBackToFirst, tr("[<<]最初に戻る(&F)"));
     BuildOperationMenu(bar);
 }
 
 void MainMenu::BuildOperationMenu(QMenuBar& bar) {
-    QMenu* operation = bar.addMenu(tr("操作"));
-    QMenu* display = operation->addMenu(tr("表示"));
-    Add(*display, cmd::kRealTimeMode, tr("リアルタイムモード"), true);
+    QMenu* operation = bar.addMenu(tr("操作(&O)"));
+    QMenu* display = operation->addMenu(tr("表示(&V)"));
+    Add(*display, cmd::kRealTimeMode, tr("リアルタイムモード(&R)"), true);
     display->addSeparator();
-    Add(*display, cmd::kHourEarlier, tr("１時間前表示"));
-    Add(*display, cmd::kHourLater, tr("１時間後表示"));
-    Add(*display, cmd::kPreviousDeparture, tr("前の発車時刻表示"));
+    Add(*display, cmd::kHourEarlier, tr("１時間前表示(&E)"));
+    Add(*display, cmd::kHourLater, tr("１時間後表示(&L)"));
+    Add(*display, cmd::kPreviousDeparture, tr("前の発車時刻表示(&P)"));
 
-    QMenu* days = operation->addMenu(tr("曜日"));
-    Add(*days, cmd::kDayAutomatic, tr("自動"), true);
+    QMenu* days = operation->addMenu(tr("曜日(&D)"));
+    Add(*days, cmd::kDayAutomatic, tr("自動(&A)"), true);
     days->addSeparator();
-    const std::vector<QString> weekdays = {tr("月曜"), tr("火曜"), tr("水曜"),
-                                           tr("木曜"), tr("金曜"), tr("土曜")};
+    const std::vector<QString> weekdays = {tr("月曜(&M)"), tr("火曜(&T)"), tr("水曜(&W)"),
+                                           tr("木曜(&H)"), tr("金曜(&F)"), tr("土曜(&S)")};
     for (int i = 0; i < static_cast<int>(weekdays.size()); ++i) {
         Add(*days, cmd::kDayAutomatic + 2 + i, weekdays[static_cast<std::size_t>(i)], true);
     }
-    Add(*days, cmd::kDayAutomatic + 1, tr("日曜"), true);
+    Add(*days, cmd::kDayAutomatic + 1, tr("日曜(&U)"), true);
 
-    Add(*operation, cmd::kRemindBeforeDeparture, tr("発車前に知らせる"), true);
+    Add(*operation, cmd::kRemindBeforeDeparture, tr("発車前に知らせる(&N)"), true);
 
-    Add(*operation, cmd::kSettings, tr("設定..."));
-    Add(*operation, cmd::kColourSettings, tr("色設定..."));
-    Add(*operation, cmd::kReadConfiguration, tr("CFG読込み"), true);
-    Add(*operation, cmd::kAbout, tr("バージョン情報..."));
-    Add(*operation, cmd::kExit, tr("終了"));
+    Add(*operation, cmd::kSettings, tr("設定(&S)..."));
+    Add(*operation, cmd::kColourSettings, tr("色設定(&C)..."));
+    Add(*operation, cmd::kReadConfiguration, tr("CFG読込み(&G)"), true);
+    Add(*operation, cmd::kAbout, tr("バージョン情報(&A)..."));
+    Add(*operation, cmd::kExit, tr("終了(&X)"));
 }
 
 QAction* MainMenu::Add(QMenu& menu, int id, const QString& text, bool checkable) {

@@ -169,5 +169,14 @@ int main(int argc, char** argv) {
                     QStringLiteral("08:26 快速 桜川中央 (桜川線 若葉台 桜川中央方面)"));
     Run(1500);
     ok = Shoot(window, out, QStringLiteral("6-reminder-without-notifications")) && ok;
+
+    // The keyboard's place: the departure list frames its current row while it has the focus.
+    window.activateWindow();
+    window.departures().setFocus(Qt::TabFocusReason);
+    Run(600);
+    if (!window.departures().hasFocus()) {
+        std::fprintf(stderr, "the departure list did not take the focus\n");
+    }
+    ok = Shoot(window, out, QStringLiteral("7-list-with-the-focus")) && ok;
     return ok ? 0 : 1;
 }

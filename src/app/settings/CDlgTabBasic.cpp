@@ -1,16 +1,37 @@
 #include "settings/CDlgTabBasic.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "controls/QtConvert.h"
 #include "settings/AppSettings.h"
 
+namespace {
+
+QString ChooseFolderInDialog(QWidget* parent, const QString& start) {
+    QFileDialog::Options options = QFileDialog::ShowDirsOnly;
+    // Without a desktop (the offscreen platform) no native dialog can come up.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        options |= QFileDialog::DontUseNativeDialog;
+    }
+    return QFileDialog::getExistingDirectory(
+        parent, QCoreApplication::translate("CDlgTabBasic", "データパスの選択"), start, options);
+}
+
+}  // namespace
+
 CDlgTabBasic::CDlgTabBasic(AppSettings& settings, Messenger& messenger, QWidget* parent)
     : CDlgTab(settings, messenger, parent),
       dataPath_(new QLineEdit(this)),
+      browse_(new QPushButton(tr("参照..."), this)),
+      chooseFolder_(&ChooseFolderInDialog),
       showCombo_(new QCheckBox(tr("ＴＢＬ選択コンボボックスの表示"), this)),
       showLast_(new QCheckBox(tr("起動時に最後に表示した時刻表を表示"), this)),
       shortMark_(new QCheckBox(tr("備考短縮表記"), this)),
@@ -20,10 +41,16 @@ CDlgTabBasic::CDlgTabBasic(AppSettings& settings, Messenger& messenger, QWidget*
     auto* label = new QLabel(tr("データパス："), this);
     label->setBuddy(dataPath_);
     portraitOnly_->hide();
+    browse_->setAutoDefault(false);  // Enter confirms the dialog, as on every page
+    browse_->setToolTip(tr("データパスのフォルダを選びます"));
+    connect(browse_, &QPushButton::clicked, this, &CDlgTabBasic::ChooseDataPath);
 
+    auto* pathRow = new QHBoxLayout();
+    pathRow->addWidget(dataPath_, 1);
+    pathRow->addWidget(browse_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(dataPath_);
+    layout->addLayout(pathRow);
     layout->addSpacing(6);
     for (QCheckBox* check : {showCombo_, showLast_, shortMark_, shortTimeLeft_, showPrevious_}) {
         layout->addWidget(check);
@@ -51,4 +78,13 @@ bool CDlgTabBasic::StoreToSettings() {
     settings_.prevDisp = showPrevious_->isChecked() ? 1 : 0;
     settings_.portOnly = portraitOnly_->isChecked() ? 1 : 0;
     return true;
+}
+
+void CDlgTabBasic::ChooseDataPath() {
+    const QString folder = chooseFolder_(this, dataPath_->text());
+    if (folder.isEmpty()) {
+        return;
+    }
+    // Ending in a separator, as the path reads back from the settings file.
+    dataPath_->setText(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
 }

@@ -5,6 +5,7 @@
 
 #include "settings/AppSettings.h"
 #include "text/IntFormat.h"
+#include "text/WideText.h"
 
 namespace {
 
@@ -21,6 +22,46 @@ constexpr FormatSet kShortFormats = {
 };
 
 constexpr std::wstring_view kBlankLabel = L"　　　";
+constexpr std::wstring_view kBlankTime = L"--:--";
+
+// `text` without its blanks: the padding of the columns, and the spacing inside "先　発".
+std::wstring WithoutBlanks(std::wstring_view text) {
+    std::wstring out;
+    for (const wchar_t c : text) {
+        if (!wtext::IsSpace(c)) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+// `text` with each run of blanks made one space, and none at either end.
+std::wstring SingleSpaced(std::wstring_view text) {
+    std::wstring out;
+    bool blank = false;
+    for (const wchar_t c : wtext::Trim(text)) {
+        if (wtext::IsSpace(c)) {
+            blank = true;
+            continue;
+        }
+        if (blank) {
+            out.push_back(L' ');
+            blank = false;
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+void AppendWords(std::wstring& out, const std::wstring& words) {
+    if (words.empty()) {
+        return;
+    }
+    if (!out.empty()) {
+        out.push_back(L' ');
+    }
+    out += words;
+}
 
 }  // namespace
 
@@ -96,5 +137,20 @@ std::wstring RowText(const RowInfo& row, const AppSettings& settings) {
 }
 
 std::wstring BlankRowText() {
-    return std::wstring(kBlankLabel) + L" --:--";
+    return std::wstring(kBlankLabel) + L" " + std::wstring(kBlankTime);
+}
+
+std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings) {
+    std::wstring spoken = WithoutBlanks(row.label);
+    std::wstring time;
+    AppendIntFormat(time, L"%02d:%02d", {row.time / 60, row.time % 60});
+    AppendWords(spoken, time);
+    AppendWords(spoken, WithoutBlanks(CountdownText(row.seconds, row.distance, settings.countDown,
+                                                    settings.shortTimeLeft)));
+    AppendWords(spoken, SingleSpaced(row.note));
+    return spoken;
+}
+
+std::wstring SpokenBlankRowText() {
+    return std::wstring(kBlankTime);
 }

@@ -34,3 +34,9 @@ void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& sett
 
 // The text of a spare row after the last departure.
 std::wstring BlankRowText();
+
+// What a screen reader says for a departure row: the label, time, countdown and note it draws,
+// without the blanks that line the columns up ("先発 05:25 あと2分59秒 快速 南台行").
+std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings);
+// The same for a spare row after the last departure.
+std::wstring SpokenBlankRowText();

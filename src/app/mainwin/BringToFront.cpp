@@ -1,0 +1,10 @@
+#include "mainwin/BringToFront.h"
+
+#include <QWidget>
+
+void BringToFront(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
