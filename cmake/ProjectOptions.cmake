@@ -31,7 +31,8 @@ target_link_options(kovaris_options INTERFACE LINKER:-z,relro,-z,now)
 
 # The build's own folders stay out of the programs (debug information, and so the build id), so
 # two builds of one commit in two folders give the same bytes. They are recorded relative to the
-# build folder, where a debugger started there still finds the sources.
+# build folder, where a debugger started there still finds the sources, and as ccache passes
+# them when it runs the compiler, so a build through ccache gives the same bytes too.
 file(RELATIVE_PATH source_from_build ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
 string(REGEX REPLACE "/$" "" source_from_build "${source_from_build}")
 if(source_from_build STREQUAL "")
@@ -39,7 +40,7 @@ if(source_from_build STREQUAL "")
 endif()
 target_compile_options(kovaris_options INTERFACE
   -ffile-prefix-map=${PROJECT_SOURCE_DIR}=${source_from_build}
-  -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+  -ffile-prefix-map=${PROJECT_BINARY_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
 
 if(KOVARIS_SANITIZE)
   # GCC's flow analysis misreads the instrumented std::regex and std::function as possibly
