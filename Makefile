@@ -5,12 +5,16 @@ CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_RUNS  ?=
 
-.PHONY: all deps configure build test run package test-sanitize bench fuzz render format clean
+.PHONY: all deps fuzz-deps configure build test run package test-sanitize bench fuzz render format clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
+
+# clang and its libFuzzer runtime, which only the fuzzing build needs.
+fuzz-deps: deps
+	@bash scripts/install-deps.sh clang libclang-rt-14-dev
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
@@ -37,7 +41,7 @@ bench: deps
 	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 # libFuzzer targets, each run on its seeds for FUZZ_SECONDS, or for FUZZ_RUNS inputs when given.
-fuzz: deps
+fuzz: fuzz-deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKOVARIS_FUZZ=ON -DKOVARIS_BUILD_APP=OFF -DKOVARIS_BUILD_TESTS=OFF -DKOVARIS_BUILD_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined \
@@ -55,6 +59,8 @@ format:
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz
 
-# The program on the demo data, in the working folder run/ (its Kovaris.ini is made once).
-run: build
+# The program on the demo data, in the working folder run/ (its Kovaris.ini is made once). Only
+# the two programs are built; the tests and benchmarks wait for `make test`.
+run: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target kovariswin kovaris
 	@bash scripts/run.sh $(BUILD)

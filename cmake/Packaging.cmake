@@ -1,9 +1,9 @@
 # `make package`: a Debian package of what `cmake --install` puts in place.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME kovariswin)
+set(CPACK_PACKAGE_NAME ${KOVARIS_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The KovarisWin developers")
-set(CPACK_PACKAGE_CONTACT "KovarisWin developers <maintainers@kovariswin.invalid>")
+set(CPACK_PACKAGE_CONTACT ${KOVARIS_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "departure board for rail travellers")
 # Lines of the Debian description stay under 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
@@ -20,12 +20,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The names of Debian 12 (bookworm). The Svg module draws the window icon as an image plugin;
-# the D-Bus module carries desktop notifications; libxcb tells the keyboard layout; libzip and
-# libcsv read the feeds of `kovaris import-gtfs`. A test checks that every library the programs
-# link comes from a package named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libgcc-s1, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
-libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6dbus6 (>= 6.4), \
-libxcb1, libzip4, libcsv3, fonts-ipafont-gothic")
+# dpkg-shlibdeps names the packages of the libraries the programs link. Beside them: the Svg
+# module's image plugin, which Qt loads to draw the window icon, and the Japanese font.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# The package's time stamps are those of the last commit (or of the release, outside a git
+# checkout), so two builds of one commit give the same bytes; read when cpack runs, so a commit
+# made after configuring counts.
+set(KOVARIS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+configure_file(${CMAKE_CURRENT_LIST_DIR}/CPackTime.cmake.in ${CMAKE_BINARY_DIR}/CPackTime.cmake
+               @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackTime.cmake)
 include(CPack)

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need; only what is missing.
+# Installs the Debian packages the build, the tests and the program need, or the packages named
+# as arguments; only what is missing.
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config git
-  clang libclang-rt-14-dev
+  build-essential dpkg-dev cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   libzip-dev libcsv-dev
@@ -12,8 +12,9 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-ipafont-gothic
   xvfb xauth
-  desktop-file-utils appstream groff-base
+  desktop-file-utils appstream groff-base lintian
 )
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

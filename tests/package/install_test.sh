@@ -12,7 +12,10 @@ for f in bin/kovaris bin/kovariswin share/kovariswin/demo/vekt.cfg \
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 
-desktop-file-validate "$prefix/share/applications/$id.desktop"
+# desktop-file-validate before 0.27 does not yet know the entry's SingleMainWindow key.
+report=$(desktop-file-validate "$prefix/share/applications/$id.desktop" |
+  grep -v 'key "SingleMainWindow" in group "Desktop Entry", but keys extending' || true)
+[ -z "$report" ] || fail "$report"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
 # The tree as a software centre reads it: the description with its desktop entry.
 appstreamcli validate-tree --no-net --pedantic "$prefix"
@@ -26,7 +29,7 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 for page in kovaris kovariswin; do
-  warnings=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z "$prefix/share/man/man1/$page.1" 2>&1)
+  warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>&1)
   [ -z "$warnings" ] || fail "$page.1: $warnings"
 done
 echo "installed files valid"

@@ -19,8 +19,17 @@ for program in kovaris kovariswin; do
   [ "$answer" = "$program $version" ] || fail "$program --version said \"$answer\""
 done
 
+# What Debian asks of a package: lintian finds nothing that is not overridden with a reason.
+report=$(lintian --info "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+[ -z "$report" ] || fail "lintian: $report"
+doc=$usr/share/doc/$(dpkg-deb -f "$deb" Package)
+grep -q '^License: GPL-3+$' "$doc/copyright" || fail "no GPL-3+ licence in $doc/copyright"
+read -r first_line < <(zcat "$doc/changelog.gz")
+[[ $first_line == *" ($version) "* ]] || fail "the changelog begins with \"$first_line\""
+
 # Every library the programs link comes from a package the package depends on.
 depends=$(dpkg-deb -f "$deb" Depends)
+[ -n "$depends" ] || fail "the package depends on nothing"
 depends_names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/ //g')
 multiarch=$(gcc -print-multiarch)
 for lib in $(objdump -p "$usr/bin/kovaris" "$usr/bin/kovariswin" | awk '/NEEDED/ {print $2}' | sort -u); do

@@ -14,12 +14,15 @@ AboutBox::AboutBox(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     auto* picture = new QLabel(this);
     picture->setPixmap(icon.pixmap(32, 32));
     auto* text = new QLabel(QStringLiteral("KovarisWin Version 1.19"), this);
+    auto* licence =
+        new QLabel(QStringLiteral("GPL-3.0-or-later に従って再配布・改変できます（無保証）"), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(picture, 0, 0, Qt::AlignTop);
     layout->addWidget(text, 0, 1, Qt::AlignTop);
-    layout->addWidget(buttons, 1, 0, 1, 2, Qt::AlignCenter);
+    layout->addWidget(licence, 1, 1, Qt::AlignTop);
+    layout->addWidget(buttons, 2, 0, 1, 2, Qt::AlignCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

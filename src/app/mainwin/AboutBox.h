@@ -4,7 +4,7 @@
 
 class QIcon;
 
-// "バージョン情報": the program's icon, name and version, and an OK button.
+// "バージョン情報": the program's icon, name, version and licence, and an OK button.
 class AboutBox : public QDialog {
     Q_OBJECT
 
