@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands: `make run` and `make test`. Everything else is a helper of theirs.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One refresh of the main window's two controls: the departure list with 20 visible rows (two
 // of them with a progress bar, one with a scrolling note) and the clock, painted offscreen.
 #include <benchmark/benchmark.h>

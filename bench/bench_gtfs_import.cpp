@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Imports one stop from a generated feed with millions of stop_times rows, once from a folder and
 // once from a zip file, each in a child process of its own so that its peak memory is its own.
 // Usage: bench_gtfs_import [ROWS] (default 5 000 000).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One refresh of the departure list: the next-departure search over a long section, then the
 // row info and row text of every visible row. The list does this ten times a second.
 #include <benchmark/benchmark.h>

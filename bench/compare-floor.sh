@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The running program beside the naive floor board, measured in one run on private X servers:
 # CPU use (program plus X server) while the board follows the clock, and the time from launch to
 # the first painted departure list. Both are Release builds.

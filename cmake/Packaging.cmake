@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of what `cmake --install` puts in place.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${KOVARIS_PACKAGE})
@@ -24,7 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # module's image plugin, which Qt loads to draw the window icon, and the Japanese font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's own Japanese texts, for the colour chooser and the standard buttons.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 # The package's time stamps are those of the last commit (or of the release, outside a git
 # checkout), so two builds of one commit give the same bytes; read when cpack runs, so a commit
 # made after configuring counts.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One interface target carries the language standard, the warnings and the sanitizer flags,
 # so every target of our own links it and nothing else repeats them.
 add_library(kovaris_options INTERFACE)

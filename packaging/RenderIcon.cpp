@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon into the PNG sizes of the hicolor theme, so the pictures in the
 // package always match the one drawing kept in the repository.
 #include <QFile>

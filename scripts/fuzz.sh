@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every libFuzzer target of BUILD_DIR on its seeds, JOBS targets at a time, each for
 # FUZZ_SECONDS or, when FUZZ_RUNS is set, until it has run that many inputs. New inputs go to
 # BUILD_DIR/corpus, logs to BUILD_DIR/fuzz-logs; one summary line per target at the end.

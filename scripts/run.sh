@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program in the working folder run/, whose Kovaris.ini names the demo data as the
 # data root. The file is made on the first run only, so the settings the program saves survive.
 # Without a display the departure board runs in this terminal instead.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the main window on the demo data, taken on a private X server:
 #   scripts/screenshots.sh [--dialogs] [OUTPUT_FOLDER] ["YYYY-MM-DD HH:MM:SS"]
 # Real time with a countdown and a progress bar, the arrival list with a transfer marker, after a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hand-edited settings file may hold any 32-bit number; the list and the clock must draw,
 // whatever it is (the sanitizer build turns any overflow into a failure here).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo data root must load completely: every line of every file is read here on its own,
 // the expected content is built from it, and the program's loaders must produce exactly that.
 // A line a loader skipped or misread shows up as a difference.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Route configuration files come from users' editors: any bytes must parse without a crash, and
 // every entry must keep the shape the catalogue relies on.
 #include <cstdint>

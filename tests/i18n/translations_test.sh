@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every text the window passes through tr() has a finished English translation in the
 # repository's .ts: lupdate, run on a copy, finds no text it would have to leave unfinished.
 # Usage: translations_test.sh LUPDATE SOURCE_DIR TS_FILE

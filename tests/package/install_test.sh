@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop and a user find there.
 set -euo pipefail
 build=$1 id=$2
@@ -28,8 +29,9 @@ for size in 16 24 32 48 64 128 256; do
   [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x${height}"
 done
 
-for page in kovaris kovariswin; do
-  warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>&1)
-  [ -z "$warnings" ] || fail "$page.1: $warnings"
+for page in man1/kovaris.1 man1/kovariswin.1 man5/kovariswin.5; do
+  [ -f "$prefix/share/man/$page.gz" ] || fail "not installed: $page.gz"
+  warnings=$(zcat "$prefix/share/man/$page.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>&1)
+  [ -z "$warnings" ] || fail "$page: $warnings"
 done
 echo "installed files valid"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it with dpkg-deb and runs the programs from it: the version,
 # the window on the unpacked demo data, and the desktop menu's first start in an empty home.
 set -euo pipefail

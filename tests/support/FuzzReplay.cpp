@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds every file of the folders named on the command line to a fuzz target's entry point, as
 // libFuzzer replays a corpus, so the kept seeds stay a regression test in builds without clang.
 #include <cstddef>

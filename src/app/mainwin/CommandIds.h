@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Command ids of the main window's menu items and buttons. They are the ids the commands have

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shows the wait cursor over the whole program while file work runs on the GUI thread.

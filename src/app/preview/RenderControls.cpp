@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes PNG pictures of the departure list and the clock in their different states, so a
 // person can look at what the controls draw without a display: kovaris-render OUTPUT_FOLDER.
 #include <QApplication>

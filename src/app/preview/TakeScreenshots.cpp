@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the main window on a data root and saves screenshots of the screen it is shown on, for a
 // person to look at: kovaris-screens [--dialogs] WORKING_FOLDER OUTPUT_FOLDER "YYYY-MM-DD
 // HH:MM:SS". The working folder holds the Kovaris.ini to start with; scripts/screenshots.sh

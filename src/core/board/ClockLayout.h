@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where the clock control puts its boxes and texts. Coordinates are pixels of the control's client

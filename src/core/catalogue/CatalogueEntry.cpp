@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/CatalogueEntry.h"
 
 std::wstring_view EntryKindName(EntryKind kind) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/KeyValueLine.h"
 
 std::optional<KeyValueLine> SplitKeyValueLine(std::wstring_view line, std::size_t maxValueLength) {
