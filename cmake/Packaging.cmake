@@ -21,12 +21,15 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps names the packages of the libraries the programs link. Beside them: the Svg
-# module's image plugin, which Qt loads to draw the window icon, and the Japanese font.
+# dpkg-shlibdeps names the packages of the libraries the programs link. Beside them: the Japanese
+# font and, for the window, the Svg module's image plugin, which Qt loads to draw the icon.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-ipafont-gothic")
-# Qt's own Japanese texts, for the colour chooser and the standard buttons.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+if(TARGET kovariswin)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), ${CPACK_DEBIAN_PACKAGE_DEPENDS}")
+  # Wayland, and Qt's own Japanese texts for the colour chooser and the standard buttons.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+endif()
 # The package's time stamps are those of the last commit (or of the release, outside a git
 # checkout), so two builds of one commit give the same bytes; read when cpack runs, so a commit
 # made after configuring counts.
