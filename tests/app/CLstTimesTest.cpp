@@ -204,20 +204,23 @@ TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColoursTheSelection) {
               ToQColor(*demo_.colours.Find(L"各駅停車")));
 }
 
+// Collects what the viewport is asked to paint.
+struct PaintRecorder : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
 // A paint that covered only part of a row (the strip a scroll uncovers) leaves the rest of it
 // as it was: the next refresh paints the row whole, so no old label can stay behind.
 TEST_F(CLstTimesTest, ARowPaintedInPartIsPaintedWholeAtTheNextRefresh) {
     list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
     QApplication::processEvents();
-    struct PaintRecorder : QObject {
-        QRegion painted;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) {
-                painted += static_cast<QPaintEvent*>(event)->region();
-            }
-            return false;
-        }
-    } recorder;
+    PaintRecorder recorder;
     list_.viewport()->installEventFilter(&recorder);
     const QRect top = list_.visualItemRect(list_.item(TopRow()));
     const QRect second = list_.visualItemRect(list_.item(TopRow() + 1));
@@ -250,15 +253,7 @@ TEST_F(CLstTimesTest, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
     EXPECT_EQ(Render().pixelColor(edge), QColor(Qt::white));
     EXPECT_EQ(Render().pixelColor(side), QColor(Qt::white));
 
-    struct PaintRecorder : QObject {
-        QRegion painted;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) {
-                painted += static_cast<QPaintEvent*>(event)->region();
-            }
-            return false;
-        }
-    } recorder;
+    PaintRecorder recorder;
     list_.viewport()->installEventFilter(&recorder);
     list_.UpdateChangedRows();
     QApplication::processEvents();
