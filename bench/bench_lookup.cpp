@@ -77,7 +77,7 @@ void BM_Refresh(benchmark::State& state) {
         for (int i = next; i < next + kVisibleRows; ++i) {
             row.colour = 0;
             if (f.table.GetRowInfo(i, row)) {
-                BuildRowText(text, row, f.settings);
+                BuildRowText(text, row, f.settings, f.table.words());
             }
             benchmark::DoNotOptimize(text.data());
         }

@@ -24,7 +24,6 @@
 #include "i18n/CoreText.h"
 #include "mainwin/MainMenu.h"
 #include "settings/CDlgSetting.h"
-#include "settings/CDlgTabClock.h"
 #include "settings/IntField.h"
 #include "settings/SettingsMessages.h"
 #include "settings/ShortcutTable.h"
@@ -72,7 +71,7 @@ QStringList MenuTexts(const QMenuBar& bar) {
     return texts;
 }
 
-// The labels, buttons, tabs and lists of a dialog; the clock page's formats show a date.
+// The labels, buttons, tabs and lists of a dialog.
 QStringList DialogTexts(const QWidget& dialog) {
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -87,10 +86,8 @@ QStringList DialogTexts(const QWidget& dialog) {
         }
     }
     for (const QComboBox* combo : dialog.findChildren<QComboBox*>()) {
-        if (qobject_cast<CDlgTabClock*>(combo->parentWidget()) == nullptr) {
-            for (int i = 0; i < combo->count(); ++i) {
-                texts << combo->itemText(i);
-            }
+        for (int i = 0; i < combo->count(); ++i) {
+            texts << combo->itemText(i);
         }
     }
     for (const QListWidget* list : dialog.findChildren<QListWidget*>()) {

@@ -35,6 +35,7 @@
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/QtConvert.h"
+#include "i18n/InterfaceLanguage.h"
 #include "mainwin/CommandIds.h"
 #include "mainwin/HistoryRequestServer.h"
 #include "mainwin/MainMenu.h"
@@ -530,6 +531,31 @@ TEST_F(MainWindowTest, AScreenReaderHearsEveryControlAndRow) {
         letters.insert(letter);
     }
     EXPECT_EQ(fixedItems, 25);
+}
+
+// Under an English locale the board's own words are English too, and its rows still line up:
+// every departure row is as wide as every other.
+TEST_F(MainWindowTest, AnEnglishBoardSaysItsRowsAndDateInEnglish) {
+    InstallTranslations(InterfaceLanguage::English);
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const CLstTimesRenderer& renderer = window.departures().Renderer();
+    const int next = window.departures().currentRow();
+    const std::vector<std::pair<int, std::wstring>> spoken = {
+        {next - 2, L"08:03 普通 桜川中央"},
+        {next - 1, L"08:09 -003m 快速 桜川中央"},
+        {next, L"1st 08:14 in 1m 40s 急行 桜川中央"},
+        {next + 1, L"2nd 08:20 in 07m 普通 桜川中央"},
+        {next + 2, L"3rd 08:26 in 13m 快速 桜川中央"},
+    };
+    for (const auto& [row, text] : spoken) {
+        EXPECT_EQ(renderer.SpokenRow(&window.timetable(), row), text) << row;
+        EXPECT_EQ(RowText(row).size(), RowText(0).size()) << row;
+    }
+    EXPECT_EQ(RowText(next), L"1st    08:14 in   1m 40s ");
+    EXPECT_TRUE(renderer.MakeRow(&window.timetable(), next).nextDeparture);
+    const QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(&window.clockView());
+    EXPECT_EQ(clock->text(QAccessible::Value), QStringLiteral("2026-12-07(Mon) 08:12:20"));
+    InstallTranslations(InterfaceLanguage::Japanese);
 }
 
 TEST_F(MainWindowTest, ResizingKeepsButtonsAtTheRightEdgeAndSharesTheHeight) {

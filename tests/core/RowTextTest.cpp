@@ -98,7 +98,7 @@ TEST(RowTextTest, RowTextsOfDeparturesAndSpareRows) {
     // The note is the caller's to append: it never enters the row text.
     settings.shortTimeLeft = 1;
     std::wstring reused = L"a much longer text left over from the row drawn before this one";
-    BuildRowText(reused, cases[0].row, settings);
+    BuildRowText(reused, cases[0].row, settings, BoardWords{});
     EXPECT_EQ(reused, L"先　発 05:25 02.59s ");
 
     EXPECT_EQ(BlankRowText(), L"　　　 --:--");

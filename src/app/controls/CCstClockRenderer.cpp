@@ -7,6 +7,7 @@
 #include "board/ClockText.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
+#include "i18n/BoardWordsTranslation.h"
 #include "settings/AppSettings.h"
 
 namespace {
@@ -25,7 +26,8 @@ void DrawAt(QPainter& painter, const QFontMetrics& metrics, clocklayout::Point a
 
 }  // namespace
 
-CCstClockRenderer::CCstClockRenderer(const AppSettings& settings) : settings_(settings) {
+CCstClockRenderer::CCstClockRenderer(const AppSettings& settings)
+    : settings_(settings), words_(TranslatedBoardWords()) {
     ApplySettings();
 }
 
@@ -48,9 +50,9 @@ void CCstClockRenderer::ApplySettings() {
 }
 
 std::wstring CCstClockRenderer::SpokenDateTime(const MomentFields& now) const {
-    return clocktext::DateText(settings_.clock, now) + L" " +
-           clocktext::TimeText(settings_.clock2, now) +
-           clocktext::SecondsText(settings_.clock2, now);
+    return clocktext::DateText(settings_.clock, now, words_) + L" " +
+           clocktext::TimeText(settings_.clock2, now, words_) +
+           clocktext::SecondsText(settings_.clock2, now, words_);
 }
 
 void CCstClockRenderer::Paint(QPainter& painter, const QRect& client, const MomentFields& now,
@@ -79,13 +81,13 @@ int CCstClockRenderer::PaintUpper(QPainter& painter, const QRect& client,
                                   const MomentFields& now) const {
     const bool twoLines = settings_.clockAlign1 != 0;
     const bool swap = settings_.clockAlign2 != 0;
-    std::wstring dateText = clocktext::DateText(settings_.clock, now);
+    std::wstring dateText = clocktext::DateText(settings_.clock, now, words_);
     if (!twoLines) {
         dateText = clocktext::SingleLineDate(dateText, swap);
     }
     const QString date = ToQString(dateText);
-    const QString time = ToQString(clocktext::TimeText(settings_.clock2, now));
-    const QString seconds = ToQString(clocktext::SecondsText(settings_.clock2, now));
+    const QString time = ToQString(clocktext::TimeText(settings_.clock2, now, words_));
+    const QString seconds = ToQString(clocktext::SecondsText(settings_.clock2, now, words_));
 
     clocklayout::UpperInput in;
     in.left = client.left();

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <string>
 
+#include "timetable/BoardWords.h"
 #include "timetable/Moment.h"
 
 class AppSettings;
@@ -51,6 +52,7 @@ private:
     void PaintBox(QPainter& painter, int left, int top, int right, int bottom) const;
 
     const AppSettings& settings_;
+    BoardWords words_;  // the window's language
     Face date_;
     Face time_;
     Face seconds_;

@@ -7,16 +7,12 @@
 #include "board/RowText.h"
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
+#include "i18n/BoardWordsTranslation.h"
 #include "settings/AppSettings.h"
 #include "timetable/Timetable.h"
 
-namespace {
-
-const std::wstring kNextLabel = L"先　発";
-
-}  // namespace
-
-CLstTimesRenderer::CLstTimesRenderer(const AppSettings& settings) : settings_(settings) {
+CLstTimesRenderer::CLstTimesRenderer(const AppSettings& settings)
+    : settings_(settings), words_(TranslatedBoardWords()) {
     ApplySettings();
 }
 
@@ -30,14 +26,14 @@ ListRowView CLstTimesRenderer::MakeRow(const Timetable* timetable, int index) co
     ListRowView view;
     RowInfo info;
     if (timetable == nullptr || !timetable->GetRowInfo(index, info)) {
-        view.text = BlankRowText();
+        view.text = BlankRowText(words_);
         return view;
     }
-    BuildRowText(view.text, info, settings_);
+    BuildRowText(view.text, info, settings_, words_);
     view.note = std::move(info.note);
     view.colour = info.colour;
     view.seconds = info.seconds;
-    view.nextDeparture = info.label == kNextLabel;
+    view.nextDeparture = info.label == words_.nextLabels[0];
     return view;
 }
 
@@ -46,7 +42,7 @@ std::wstring CLstTimesRenderer::SpokenRow(const Timetable* timetable, int index)
     if (timetable == nullptr || !timetable->GetRowInfo(index, info)) {
         return SpokenBlankRowText();
     }
-    return SpokenRowText(info, settings_);
+    return SpokenRowText(info, settings_, words_);
 }
 
 void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row,

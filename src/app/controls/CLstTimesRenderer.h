@@ -9,6 +9,7 @@
 
 #include "controls/TextLayoutCache.h"
 #include "settings/ColorTable.h"
+#include "timetable/BoardWords.h"
 
 class AppSettings;
 class QPainter;
@@ -70,6 +71,7 @@ private:
     static void PaintFocusMark(QPainter& painter, const QRect& rect, ColorRef colour);
 
     const AppSettings& settings_;
+    BoardWords words_;  // the window's language, as the timetable's labels
     QFont font_;
     int rowHeight_ = 1;
     std::unique_ptr<TextLayoutCache> texts_;  // painting does not change what a row shows

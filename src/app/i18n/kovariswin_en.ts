@@ -9,6 +9,97 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>先&#x3000;発</source>
+        <translation>1st   </translation>
+    </message>
+    <message>
+        <source>次&#x3000;発</source>
+        <translation>2nd   </translation>
+    </message>
+    <message>
+        <source>次々発</source>
+        <translation>3rd   </translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;</source>
+        <translation>      </translation>
+    </message>
+    <message>
+        <source>%02d時台</source>
+        <translation>%02dh   </translation>
+    </message>
+    <message>
+        <source>           </source>
+        <translation>           </translation>
+    </message>
+    <message>
+        <source>あと   %02d秒</source>
+        <translation>in      %02ds</translation>
+    </message>
+    <message>
+        <source>あと%d分%02d秒</source>
+        <translation>in   %dm %02ds</translation>
+    </message>
+    <message>
+        <source>あと   %02d分</source>
+        <translation>in      %02dm</translation>
+    </message>
+    <message>
+        <source> %02d時間%02d分</source>
+        <translation>    %02dh %02dm</translation>
+    </message>
+    <message>
+        <source>    %d分%02d秒</source>
+        <translation>    -%dm %02ds</translation>
+    </message>
+    <message>
+        <source>      %03d分</source>
+        <translation>      -%03dm</translation>
+    </message>
+    <message>
+        <source>%04d年%02d月%02d日</source>
+        <translation>%04d-%02d-%02d</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>火</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>水</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>木</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>金</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>土</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>%02d時%02d分</source>
+        <translation>%02dh%02dm</translation>
+    </message>
+    <message>
+        <source>%02d秒</source>
+        <translation>%02ds</translation>
+    </message>
+</context>
+<context>
     <name>CCstClockAccessible</name>
     <message>
         <source>時計</source>

@@ -24,6 +24,7 @@
 #include "controls/QtConvert.h"
 #include "controls/SingleChoiceList.h"
 #include "files/PathLookup.h"
+#include "i18n/BoardWordsTranslation.h"
 #include "i18n/CoreText.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
@@ -115,6 +116,7 @@ CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& m
       timetable_(settings_, store_.colours, store_.holidays) {
     InitProgramResources();
     setWindowTitle(QStringLiteral("KovarisWin"));
+    timetable_.SetWords(TranslatedBoardWords());
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(MakeSettingsFont(L"MS UI Gothic", 100));
     BuildControls();

@@ -8,6 +8,7 @@
 
 #include "board/ClockText.h"
 #include "controls/QtConvert.h"
+#include "i18n/BoardWordsTranslation.h"
 #include "settings/AppSettings.h"
 #include "settings/CEdtColor.h"
 
@@ -29,12 +30,13 @@ CDlgTabClock::CDlgTabClock(AppSettings& settings, Messenger& messenger, const Mo
       text_(new CEdtColor(this)),
       twoLines_(new QCheckBox(tr("日付時刻の2行表示"), this)),
       swapped_(new QCheckBox(tr("日付<->時刻 入替え"), this)) {
+    const BoardWords words = TranslatedBoardWords();
     for (int i = 0; i < clocktext::kDateFormatCount; ++i) {
-        dateFormat_->addItem(ToQString(clocktext::DateText(i, now)));
+        dateFormat_->addItem(ToQString(clocktext::DateText(i, now, words)));
     }
     for (int i = 0; i < clocktext::kTimeFormatCount; ++i) {
         timeFormat_->addItem(
-            ToQString(clocktext::TimeText(i, now) + clocktext::SecondsText(i, now)));
+            ToQString(clocktext::TimeText(i, now, words) + clocktext::SecondsText(i, now, words)));
     }
 
     auto* layout = new QGridLayout(this);

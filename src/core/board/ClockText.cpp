@@ -3,24 +3,32 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <string_view>
 
+#include "text/IntFormat.h"
 #include "text/WideText.h"
 
 namespace clocktext {
 
 namespace {
 
-constexpr std::array<const wchar_t*, 7> kJapaneseDays = {L"日", L"月", L"火", L"水",
-                                                         L"木", L"金", L"土"};
 constexpr std::array<const wchar_t*, 7> kEnglishDays = {L"Sun", L"Mon", L"Tue", L"Wed",
                                                         L"Thu", L"Fri", L"Sat"};
 
-std::wstring DayName(int group, int dayOfWeek) {
+// Group 0 is the board's own date, in the words' language; the others name days in English.
+std::wstring DayName(int group, int dayOfWeek, const BoardWords& words) {
     if (dayOfWeek < 1 || dayOfWeek > 7) {
         return L"";
     }
     const auto index = static_cast<std::size_t>(dayOfWeek - 1);
-    return group == 0 ? kJapaneseDays[index] : kEnglishDays[index];
+    return group == 0 ? words.dayNames[index] : kEnglishDays[index];
+}
+
+std::wstring Formatted(std::wstring_view format, std::initializer_list<int> args) {
+    std::wstring out;
+    AppendIntFormat(out, format, args);
+    return out;
 }
 
 std::wstring Two(int value) {
@@ -37,16 +45,15 @@ int TimeFormatIndex(int clock2) {
     return clock2 >= 0 && clock2 < kTimeFormatCount ? clock2 : kDefaultTimeFormat;
 }
 
-std::wstring DateText(int clock, const MomentFields& now) {
+std::wstring DateText(int clock, const MomentFields& now, const BoardWords& words) {
     const int format = DateFormatIndex(clock);
     const int group = format % 4;
     // Formats 4 to 7 are 0 to 3 without the day name.
     const bool withDay = format < 4;
-    const std::wstring day = withDay ? L"(" + DayName(group, now.dayOfWeek) + L")" : L"";
+    const std::wstring day = withDay ? L"(" + DayName(group, now.dayOfWeek, words) + L")" : L"";
     switch (group) {
         case 0:
-            return wtext::ZeroPad(now.year, 4) + L"年" + Two(now.month) + L"月" + Two(now.day) +
-                   L"日" + day;
+            return Formatted(words.longDate, {now.year, now.month, now.day}) + day;
         case 1:
             return wtext::ZeroPad(now.year, 4) + L"/" + Two(now.month) + L"/" + Two(now.day) + day;
         case 2:
@@ -56,17 +63,17 @@ std::wstring DateText(int clock, const MomentFields& now) {
     }
 }
 
-std::wstring TimeText(int clock2, const MomentFields& now) {
+std::wstring TimeText(int clock2, const MomentFields& now, const BoardWords& words) {
     if (TimeFormatIndex(clock2) == 0) {
-        return Two(now.hour) + L"時" + Two(now.minute) + L"分";
+        return Formatted(words.longTime, {now.hour, now.minute});
     }
     return Two(now.hour) + L":" + Two(now.minute);
 }
 
-std::wstring SecondsText(int clock2, const MomentFields& now) {
+std::wstring SecondsText(int clock2, const MomentFields& now, const BoardWords& words) {
     switch (TimeFormatIndex(clock2)) {
         case 0:
-            return Two(now.second) + L"秒";
+            return Formatted(words.longSeconds, {now.second});
         case 1:
             return L":" + Two(now.second);
         default:

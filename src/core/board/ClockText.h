@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "timetable/BoardWords.h"
 #include "timetable/Moment.h"
 
 // The texts and font arithmetic of the clock control. The format indices come from the settings
@@ -19,10 +20,11 @@ int DateFormatIndex(int clock);
 int TimeFormatIndex(int clock2);
 
 // The date as `Clock` asks: "2026年12月07日(月)", "2026/12/07(Mon)", "26/12/07", "12/07" ...
-std::wstring DateText(int clock, const MomentFields& now);
+// The formats with words (0 and 4) take them from `words`.
+std::wstring DateText(int clock, const MomentFields& now, const BoardWords& words = {});
 // Hour and minute as `Clock2` asks, and the seconds drawn after them in the smaller font.
-std::wstring TimeText(int clock2, const MomentFields& now);
-std::wstring SecondsText(int clock2, const MomentFields& now);
+std::wstring TimeText(int clock2, const MomentFields& now, const BoardWords& words = {});
+std::wstring SecondsText(int clock2, const MomentFields& now, const BoardWords& words = {});
 
 // On one line the date and the time are separated by one space, on the side facing the time.
 std::wstring SingleLineDate(const std::wstring& date, bool dateAfterTime);

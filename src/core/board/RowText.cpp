@@ -10,34 +10,21 @@
 
 namespace {
 
-using FormatSet = std::array<std::wstring_view, 7>;
-
-// Indexed by CountdownFormat. The long set lines up in a fixed-pitch font; the short set suits
-// narrow windows.
-constexpr FormatSet kLongFormats = {
-    L"           ",     L"あと   %02d秒",  L"あと%d分%02d秒", L"あと   %02d分",
-    L" %02d時間%02d分", L"    %d分%02d秒", L"      %03d分",
-};
-constexpr FormatSet kShortFormats = {
+// Indexed by CountdownFormat: the narrow windows' set, the same in every language.
+constexpr std::array<std::wstring_view, 7> kShortFormats = {
     L"      ", L"00.%02ds", L"%02d.%02ds", L"00:%02d ", L"%02d:%02d ", L"%02d.%02ds", L"00:%02d ",
 };
 
-constexpr std::wstring_view kBlankLabel = L"　　　";
 constexpr std::wstring_view kBlankTime = L"--:--";
 
-// `text` without its blanks: the padding of the columns, and the spacing inside "先　発".
-std::wstring WithoutBlanks(std::wstring_view text) {
-    std::wstring out;
-    for (const wchar_t c : text) {
-        if (!wtext::IsSpace(c)) {
-            out.push_back(c);
-        }
-    }
-    return out;
+bool IsJapanese(wchar_t c) {
+    return c > 0x7F;
 }
 
-// `text` with each run of blanks made one space, and none at either end.
-std::wstring SingleSpaced(std::wstring_view text) {
+// `text` with each run of blanks made one space, and none at either end. `forReading` drops a
+// run beside Japanese, which is written without spaces: such blanks only line the columns up
+// ("あと   07秒", "先　発"), while "in      07s" still reads "in 07s".
+std::wstring SingleSpaced(std::wstring_view text, bool forReading) {
     std::wstring out;
     bool blank = false;
     for (const wchar_t c : wtext::Trim(text)) {
@@ -45,10 +32,10 @@ std::wstring SingleSpaced(std::wstring_view text) {
             blank = true;
             continue;
         }
-        if (blank) {
+        if (blank && !(forReading && (IsJapanese(c) || IsJapanese(out.back())))) {
             out.push_back(L' ');
-            blank = false;
         }
+        blank = false;
         out.push_back(c);
     }
     return out;
@@ -86,10 +73,11 @@ CountdownFormat ChooseCountdownFormat(int seconds, int distance, int countDown) 
 }
 
 void AppendCountdownText(std::wstring& out, int seconds, int distance, int countDown,
-                         int shortTimeLeft) {
+                         int shortTimeLeft, const BoardWords& words) {
     const CountdownFormat format = ChooseCountdownFormat(seconds, distance, countDown);
+    const auto index = static_cast<std::size_t>(format);
     const std::wstring_view pattern =
-        (shortTimeLeft == 0 ? kLongFormats : kShortFormats)[static_cast<std::size_t>(format)];
+        shortTimeLeft == 0 ? std::wstring_view(words.longCountdowns[index]) : kShortFormats[index];
     const int elapsed = -seconds;
     switch (format) {
         case CountdownFormat::Gone:
@@ -116,39 +104,44 @@ void AppendCountdownText(std::wstring& out, int seconds, int distance, int count
     }
 }
 
-std::wstring CountdownText(int seconds, int distance, int countDown, int shortTimeLeft) {
+std::wstring CountdownText(int seconds, int distance, int countDown, int shortTimeLeft,
+                           const BoardWords& words) {
     std::wstring text;
-    AppendCountdownText(text, seconds, distance, countDown, shortTimeLeft);
+    AppendCountdownText(text, seconds, distance, countDown, shortTimeLeft, words);
     return text;
 }
 
-void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& settings) {
+void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& settings,
+                  const BoardWords& words) {
     out.clear();
     out += row.label;
     out.push_back(L' ');
     AppendIntFormat(out, L"%02d:%02d ", {row.time / 60, row.time % 60});
-    AppendCountdownText(out, row.seconds, row.distance, settings.countDown, settings.shortTimeLeft);
+    AppendCountdownText(out, row.seconds, row.distance, settings.countDown, settings.shortTimeLeft,
+                        words);
     out.push_back(L' ');
 }
 
-std::wstring RowText(const RowInfo& row, const AppSettings& settings) {
+std::wstring RowText(const RowInfo& row, const AppSettings& settings, const BoardWords& words) {
     std::wstring text;
-    BuildRowText(text, row, settings);
+    BuildRowText(text, row, settings, words);
     return text;
 }
 
-std::wstring BlankRowText() {
-    return std::wstring(kBlankLabel) + L" " + std::wstring(kBlankTime);
+std::wstring BlankRowText(const BoardWords& words) {
+    return words.blankLabel + L" " + std::wstring(kBlankTime);
 }
 
-std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings) {
-    std::wstring spoken = WithoutBlanks(row.label);
+std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings,
+                           const BoardWords& words) {
+    std::wstring spoken = SingleSpaced(row.label, true);
     std::wstring time;
     AppendIntFormat(time, L"%02d:%02d", {row.time / 60, row.time % 60});
     AppendWords(spoken, time);
-    AppendWords(spoken, WithoutBlanks(CountdownText(row.seconds, row.distance, settings.countDown,
-                                                    settings.shortTimeLeft)));
-    AppendWords(spoken, SingleSpaced(row.note));
+    AppendWords(spoken, SingleSpaced(CountdownText(row.seconds, row.distance, settings.countDown,
+                                                   settings.shortTimeLeft, words),
+                                     true));
+    AppendWords(spoken, SingleSpaced(row.note, false));
     return spoken;
 }
 

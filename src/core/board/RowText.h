@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "timetable/BoardWords.h"
 #include "timetable/Timetable.h"
 
 class AppSettings;
@@ -22,22 +23,26 @@ enum class CountdownFormat {
 // `distance` rows below the next departure (1 is the train that left last).
 CountdownFormat ChooseCountdownFormat(int seconds, int distance, int countDown);
 
-// The countdown text; `shortTimeLeft` non-zero picks the compact set of formats.
-std::wstring CountdownText(int seconds, int distance, int countDown, int shortTimeLeft);
+// The countdown text; `shortTimeLeft` non-zero picks the compact set of formats, which has no
+// words. `words` default to the board's own Japanese throughout.
+std::wstring CountdownText(int seconds, int distance, int countDown, int shortTimeLeft,
+                           const BoardWords& words = {});
 void AppendCountdownText(std::wstring& out, int seconds, int distance, int countDown,
-                         int shortTimeLeft);
+                         int shortTimeLeft, const BoardWords& words = {});
 
 // The text the departure list draws for a departure row, before its note: label, departure time
 // and countdown, ending in one space. `settings` gives `CountDown` and `ShortTimeLeft`.
-std::wstring RowText(const RowInfo& row, const AppSettings& settings);
+std::wstring RowText(const RowInfo& row, const AppSettings& settings, const BoardWords& words = {});
 // The same into `out` (cleared first), keeping its capacity for the next row.
-void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& settings);
+void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& settings,
+                  const BoardWords& words);
 
 // The text of a spare row after the last departure.
-std::wstring BlankRowText();
+std::wstring BlankRowText(const BoardWords& words = {});
 
 // What a screen reader says for a departure row: the label, time, countdown and note it draws,
 // without the blanks that line the columns up ("先発 05:25 あと2分59秒 快速 南台行").
-std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings);
+std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings,
+                           const BoardWords& words = {});
 // The same for a spare row after the last departure.
 std::wstring SpokenBlankRowText();

@@ -20,9 +20,6 @@ bool Timetable::LoadTimetable(std::wstring_view filePath) {
 
 namespace {
 
-constexpr std::wstring_view kBlankLabel = L"　　　";
-constexpr std::wstring_view kNextLabels[] = {kNextDepartureLabel, L"次　発", L"次々発"};
-
 constexpr long long kSecondsPerDay = 24 * 3600;
 
 // The calendar day of a valid moment, in days since the epoch.
@@ -217,12 +214,12 @@ bool Timetable::GetRowInfo(int index, RowInfo& row) const {
 }
 
 void Timetable::FillLabel(const DaySection& section, int index, std::wstring& label) const {
-    label.assign(kBlankLabel);
+    label.assign(words_.blankLabel);
     switch (displayMode) {
         case DisplayMode::RealTime: {
             const int rank = index - nextIndex;
             if (rank >= 0 && rank < 3) {
-                label.assign(kNextLabels[rank]);
+                label.assign(words_.nextLabels[static_cast<std::size_t>(rank)]);
             }
             break;
         }
@@ -231,7 +228,7 @@ void Timetable::FillLabel(const DaySection& section, int index, std::wstring& la
                 const int first = section.hourIndex[static_cast<std::size_t>(slot)];
                 if (first != -1 && first == index) {
                     label.clear();
-                    AppendIntFormat(label, L"%02d時台", {slot});
+                    AppendIntFormat(label, words_.hourLabel, {slot});
                     break;
                 }
             }

@@ -7,9 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "settings/ColorTable.h"
+#include "timetable/BoardWords.h"
 #include "timetable/Moment.h"
 
 class AppSettings;
@@ -64,9 +66,6 @@ struct ArrivalStation {
     int transferMinutes = 0;
     std::vector<TravelTime> travelTimes;
 };
-
-// The label of the next departure in real-time mode; the list remembers the row that carries it.
-inline constexpr std::wstring_view kNextDepartureLabel = L"先　発";
 
 // What one row of the departure list shows.
 struct RowInfo {
@@ -141,6 +140,9 @@ public:
     const AppSettings& settings() const { return *settings_; }
     const ColorTable& colours() const { return *colours_; }
     const HolidayCalendar& holidays() const { return *holidays_; }
+    // The words of the row labels; the board's own Japanese until a window sets its own.
+    const BoardWords& words() const { return words_; }
+    void SetWords(BoardWords words) { words_ = std::move(words); }
 
 private:
     // The timetable day of a moment, in days since the epoch: the calendar day, or the day
@@ -162,4 +164,5 @@ private:
     const AppSettings* settings_;
     const ColorTable* colours_;
     const HolidayCalendar* holidays_;
+    BoardWords words_;
 };
