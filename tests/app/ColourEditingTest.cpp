@@ -17,9 +17,9 @@
 #include "OffscreenApp.h"
 #include "TestFiles.h"
 #include "controls/QtConvert.h"
-#include "settings/CDlgSetColor.h"
-#include "settings/CEdtColor.h"
-#include "settings/ColourCommand.h"
+#include "dialogs/CDlgSetColor.h"
+#include "dialogs/CEdtColor.h"
+#include "dialogs/ColourCommand.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
 

@@ -19,14 +19,14 @@
 
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
+#include "dialogs/CDlgSetColor.h"
+#include "dialogs/CDlgSetting.h"
 #include "i18n/InterfaceLanguage.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
 #include "mainwin/RunState.h"
 #include "settings/AppSettings.h"
-#include "settings/CDlgSetColor.h"
-#include "settings/CDlgSetting.h"
 #include "text/Messenger.h"
 #include "timetable/Clock.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CEdtColor.h"
+#include "dialogs/CEdtColor.h"
 
 #include <QColorDialog>
 #include <QKeyEvent>

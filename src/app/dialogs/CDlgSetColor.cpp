@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgSetColor.h"
+#include "dialogs/CDlgSetColor.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "controls/QtConvert.h"
-#include "settings/CEdtColor.h"
+#include "dialogs/CEdtColor.h"
 
 CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef colour1, const std::wstring& name2,
                            ColorRef colour2, QWidget* parent)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/ColourCommand.h"
+#include "dialogs/ColourCommand.h"
 
+#include "dialogs/CDlgSetColor.h"
 #include "files/PathLookup.h"
-#include "settings/CDlgSetColor.h"
 #include "settings/ColorChoice.h"
 #include "timetable/Timetable.h"
 
