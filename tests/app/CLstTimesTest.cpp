@@ -190,7 +190,7 @@ TEST_F(CLstTimesTest, ShowAtMinuteAfterMidnightIsTomorrow) {
     }
 }
 
-TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColoursTheSelection) {
+TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColorsTheSelection) {
     const int next = list_.TrackNow(true, Monday(10, 0));
     list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
     ASSERT_EQ(list_.currentRow(), next);
@@ -201,7 +201,7 @@ TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColoursTheSelection) {
     const QRect row = list_.visualItemRect(list_.item(next));
     const QPoint inImage = list_.viewport()->mapTo(&list_, row.topRight());
     EXPECT_EQ(image.pixelColor(inImage.x() - 1, inImage.y() + 1),
-              ToQColor(*demo_.colours.Find(L"各駅停車")));
+              ToQColor(*demo_.colors.Find(L"各駅停車")));
 }
 
 // Collects what the viewport is asked to paint.
@@ -243,8 +243,8 @@ TEST_F(CLstTimesTest, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
     const QPoint edge =
         list_.viewport()->mapTo(&list_, QPoint(row.left() + (row.width() - 24) / 2 * 2, row.top()));
     const QPoint side = list_.viewport()->mapTo(&list_, QPoint(row.right(), row.top() + 4));
-    const QColor rowColour = ToQColor(*demo_.colours.Find(L"各駅停車"));
-    EXPECT_EQ(Render().pixelColor(edge), rowColour);
+    const QColor rowColor = ToQColor(*demo_.colors.Find(L"各駅停車"));
+    EXPECT_EQ(Render().pixelColor(edge), rowColor);
 
     list_.activateWindow();
     list_.setFocus();
@@ -261,7 +261,7 @@ TEST_F(CLstTimesTest, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
 
     list_.clearFocus();
     QApplication::processEvents();
-    EXPECT_EQ(Render().pixelColor(edge), rowColour);
+    EXPECT_EQ(Render().pixelColor(edge), rowColor);
 }
 
 }  // namespace

@@ -756,7 +756,7 @@ TEST_F(MainWindowTest, ConfirmedSettingsOutliveAFailedSave) {
 }
 
 // A colour list that is there but cannot be read is named when the window reads it.
-TEST_F(MainWindowTest, AColourListLeftUnreadIsNamed) {
+TEST_F(MainWindowTest, AColorListLeftUnreadIsNamed) {
     fs::remove(work_.path() / "data" / "color.ini");
     fs::create_directory(work_.path() / "data" / "color.ini");
     Start(Monday(8, 12, 20));

@@ -18,9 +18,9 @@ CLstTimes::CLstTimes(const AppSettings& settings, QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, Qt::white);
-    setPalette(colours);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, Qt::white);
+    setPalette(colors);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!settingSelection_) {
             Q_EMIT userSelectionChanged(row);

@@ -18,7 +18,7 @@ inline std::wstring ToWString(const QString& text) {
 }
 
 // Colours are stored as 0x00BBGGRR.
-inline QColor ToQColor(ColorRef colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+inline QColor ToQColor(ColorRef color) {
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
 }

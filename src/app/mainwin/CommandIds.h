@@ -18,7 +18,7 @@ inline constexpr int kHourEarlier = 32812;
 inline constexpr int kHourLater = 32813;
 inline constexpr int kPreviousDeparture = 32814;
 inline constexpr int kExit = 32815;
-inline constexpr int kColourSettings = 32816;
+inline constexpr int kColorSettings = 32816;
 inline constexpr int kRemindBeforeDeparture = 32817;
 
 // Buttons.

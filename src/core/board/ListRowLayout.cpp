@@ -51,7 +51,7 @@ int PulseLevel(unsigned frame) {
     return f > kPulsePeriod / 2 ? kPulsePeriod - f : f;
 }
 
-ColorRef BarColour(ColorRef background, ColorRef text, int pulse) {
+ColorRef BarColor(ColorRef background, ColorRef text, int pulse) {
     ColorRef out = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
         const auto bg = static_cast<int>((background >> shift) & 0xFF);

@@ -45,7 +45,7 @@ ProgressBar LayOutProgressBar(const RowBox& row, int seconds, int progressMinute
 int PulseLevel(unsigned frame);
 
 // The bar's colour: the background blended toward the text colour by the pulse level.
-ColorRef BarColour(ColorRef background, ColorRef text, int pulse);
+ColorRef BarColor(ColorRef background, ColorRef text, int pulse);
 
 // Whether the note is simply drawn after the row text: when it fits, when scrolling is off, or
 // when only the selected row scrolls and this row is not selected.
