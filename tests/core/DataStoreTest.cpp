@@ -13,6 +13,7 @@
 
 #include "TestFiles.h"
 #include "catalogue/CatalogueMessages.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/LevelView.h"
 #include "files/PathLookup.h"
 #include "settings/AppSettings.h"

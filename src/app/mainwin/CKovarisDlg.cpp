@@ -14,6 +14,7 @@
 
 #include "board/WindowLayout.h"
 #include "catalogue/CatalogueMessages.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/LevelView.h"
 #include "catalogue/TransferPlan.h"
 #include "controls/ActivityButton.h"
@@ -30,7 +31,6 @@
 #include "i18n/CoreText.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
-#include "mainwin/CommandIds.h"
 #include "mainwin/KeyWatch.h"
 #include "mainwin/MainMenu.h"
 #include "mainwin/RunState.h"

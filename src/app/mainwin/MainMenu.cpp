@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "catalogue/ArrivalRows.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/LevelView.h"
-#include "mainwin/CommandIds.h"
 
 MainMenu::MainMenu(QMenuBar& bar) : QObject(&bar) {
     tableMenu_ = bar.addMenu(tr("時刻表(&T)"));

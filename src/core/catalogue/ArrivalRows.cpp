@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "catalogue/CommandIds.h"
 #include "text/SJisCodec.h"
 #include "text/WideText.h"
 #include "timetable/Timetable.h"
