@@ -7,7 +7,7 @@
 
 namespace {
 
-const listrow::RowBox kRow{0, 26, 400, 39};  // a 13-pixel row, 400 wide
+const Rect kRow{0, 26, 400, 39};  // a 13-pixel row, 400 wide
 
 TEST(ListRowLayoutTest, VisibleRowsCountAPartlyShownRow) {
     EXPECT_EQ(listrow::VisibleRowCount(260, 13), 20);

@@ -101,10 +101,8 @@ ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool sel
                                   settings_.scrollMode2 != 0, selected)) {
         key.noteStep = listrow::NoteScrollStep(settings_.scrollMode, frame);
     }
-    const listrow::RowBox box{rect.left(), rect.top(), rect.left() + rect.width(),
-                              rect.top() + rect.height()};
     const listrow::ProgressBar bar =
-        listrow::LayOutProgressBar(box, row.seconds, settings_.progress);
+        listrow::LayOutProgressBar(ToRect(rect), row.seconds, settings_.progress);
     if (bar.shown) {
         key.barLeft = bar.left;
         key.pulse = listrow::PulseLevel(frame);
@@ -119,16 +117,14 @@ ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool sel
 
 void CLstTimesRenderer::PaintProgressBar(QPainter& painter, const QRect& rect, int seconds,
                                          ColorRef background, ColorRef text, unsigned frame) const {
-    const listrow::RowBox box{rect.left(), rect.top(), rect.left() + rect.width(),
-                              rect.top() + rect.height()};
+    const Rect box = ToRect(rect);
     const listrow::ProgressBar bar = listrow::LayOutProgressBar(box, seconds, settings_.progress);
     if (!bar.shown) {
         return;
     }
     const QColor barColor =
         ToQColor(listrow::BarColor(background, text, listrow::PulseLevel(frame)));
-    painter.fillRect(QRect(bar.left, bar.top, box.right - bar.left, bar.bottom - bar.top),
-                     barColor);
+    painter.fillRect(ToQRect(Rect{bar.left, bar.top, box.right, bar.bottom}), barColor);
     for (const listrow::Tick& tick : bar.ticks) {
         // Marks on the bar are cut out of it; marks ahead of it are drawn in its colour.
         painter.fillRect(QRect(tick.x, tick.top, 2, tick.bottom - tick.top),

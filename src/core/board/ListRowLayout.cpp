@@ -18,7 +18,7 @@ int VisibleRowCount(int clientHeight, int rowHeight) {
     return std::max((clientHeight + h - 1) / h, 0);
 }
 
-ProgressBar LayOutProgressBar(const RowBox& row, int seconds, int progressMinutes) {
+ProgressBar LayOutProgressBar(const Rect& row, int seconds, int progressMinutes) {
     ProgressBar bar;
     const long long period = static_cast<long long>(progressMinutes) * 60;
     if (seconds < 0 || seconds >= period) {
