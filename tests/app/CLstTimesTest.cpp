@@ -35,11 +35,11 @@ protected:
     }
 
     const DaySection& Section() const { return *demo_.timetable.FindSection(); }
-    int Departures() const { return static_cast<int>(Section().departures.size()); }
+    int Departures() const { return Section().DepartureCount(); }
     int TopRow() const { return list_.indexAt(QPoint(2, 2)).row(); }
     int IndexOf(int minutes) const {
         for (int i = 0; i < Departures(); ++i) {
-            if (Section().departures[static_cast<std::size_t>(i)].time == minutes) {
+            if (Section().DepartureAt(i).time == minutes) {
                 return i;
             }
         }
@@ -195,7 +195,7 @@ TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColorsTheSelection) {
     list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
     ASSERT_EQ(list_.currentRow(), next);
     // 10:01 has the marks "c": the blue of 各駅停車.
-    ASSERT_EQ(Section().departures[static_cast<std::size_t>(next)].marks, L"c");
+    ASSERT_EQ(Section().DepartureAt(next).marks, L"c");
     const QImage image = Render();
     EXPECT_EQ(list_.NextRow(), next);
     const QRect row = list_.visualItemRect(list_.item(next));

@@ -107,7 +107,7 @@ protected:
         return window_->departures().Renderer().MakeRow(&window_->timetable(), row).text;
     }
     const Departure& DepartureAt(int row) const {
-        return window_->timetable().FindSection()->departures.at(static_cast<std::size_t>(row));
+        return window_->timetable().FindSection()->DepartureAt(row);
     }
     // What the window shows: the selected row's departure, the section's caption, the rows
     // after the section's departures, and whether the stations belong to the selected row.
@@ -126,11 +126,11 @@ protected:
             return shown;
         }
         shown.caption = section->caption1;
-        if (row < 0 || row >= static_cast<int>(section->departures.size())) {
+        if (row < 0 || row >= section->DepartureCount()) {
             return shown;  // nothing, or a spare row, selected
         }
         shown.time = DepartureAt(row).time;
-        shown.spareRows = list.count() - static_cast<int>(section->departures.size());
+        shown.spareRows = list.count() - section->DepartureCount();
         const ArrivalList expected = BuildArrivalListForIndex(window_->timetable(), row,
                                                               window_->store().ConfigurationMode());
         shown.stationsFitTheRow =

@@ -49,7 +49,7 @@ void CLstTimes::ResetRows(Timetable* timetable) {
     if (section == nullptr) {
         return;
     }
-    const int rows = static_cast<int>(section->departures.size()) + spare;
+    const int rows = section->DepartureCount() + spare;
     setUpdatesEnabled(false);
     for (int i = 0; i < rows; ++i) {
         addItem(new DepartureRowItem());

@@ -59,8 +59,7 @@ int FirstDepartureFrom(const DaySection& section, long long targetSeconds) {
 }
 
 bool HasDeparture(const DaySection* section, int index) {
-    return section != nullptr && index >= 0 &&
-           static_cast<std::size_t>(index) < section->departures.size();
+    return section != nullptr && index >= 0 && index < section->DepartureCount();
 }
 
 }  // namespace
@@ -201,7 +200,7 @@ bool Timetable::GetRowInfo(int index, RowInfo& row) const {
     if (!HasDeparture(section, index)) {
         return false;
     }
-    const Departure& departure = section->departures[static_cast<std::size_t>(index)];
+    const Departure& departure = section->DepartureAt(index);
     FillLabel(*section, index, row.label);
     row.distance = nextIndex - index;
     row.time = departure.time;
@@ -272,7 +271,7 @@ bool Timetable::GetRowMarkNames(int index, RowMarkNames& names) const {
     }
     names = RowMarkNames{};
     int found = 0;
-    for (wchar_t mark : section->departures[static_cast<std::size_t>(index)].marks) {
+    for (wchar_t mark : section->DepartureAt(index).marks) {
         const auto entry = legend.find(mark);
         if (entry == legend.end()) {
             continue;

@@ -48,6 +48,13 @@ struct DaySection {
     std::vector<Departure> departures;
     HourIndex hourIndex = MakeEmptyHourIndex();
 
+    // Rows count departures with an int; the parser keeps a section to 32767 of them.
+    int DepartureCount() const { return static_cast<int>(departures.size()); }
+    // Out of range throws rather than reading past the end.
+    const Departure& DepartureAt(int index) const {
+        return departures.at(static_cast<std::size_t>(index));
+    }
+
     static HourIndex MakeEmptyHourIndex() {
         HourIndex index{};
         index.fill(-1);
