@@ -24,8 +24,8 @@ constexpr int kVisibleRows = 40;
 struct Fixture {
     Fixture() {
         settings.dayChgHour = 2;
-        colours.Set(L"Rapid Central", 0x0000FF);
-        colours.Set(L"Local", 0xFF0000);
+        colors.Set(L"Rapid Central", 0x0000FF);
+        colors.Set(L"Local", 0xFF0000);
         table.legend[L'a'] = {L'a', L"Rapid Central", L"Rapid"};
         table.legend[L'b'] = {L'b', L"Local", L"Local"};
         table.legend[L'c'] = {L'c', L"Express", L""};
@@ -45,9 +45,9 @@ struct Fixture {
     }
 
     AppSettings settings;
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
-    Timetable table{settings, colours, holidays};
+    Timetable table{settings, colors, holidays};
     // Mid-afternoon: the search walks half the section.
     Moment now = Moment::FromFields(2026, 12, 7, 15, 59, 30);
 };
@@ -75,7 +75,7 @@ void BM_Refresh(benchmark::State& state) {
         const int next = f.table.FindNextDeparture(f.now, false);
         searchAllocations += gAllocations - before;
         for (int i = next; i < next + kVisibleRows; ++i) {
-            row.colour = 0;
+            row.color = 0;
             if (f.table.GetRowInfo(i, row)) {
                 BuildRowText(text, row, f.settings, f.table.words());
             }

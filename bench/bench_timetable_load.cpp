@@ -71,9 +71,9 @@ const GeneratedFile& File() {
 void BM_LoadTimetable(benchmark::State& state) {
     const GeneratedFile& file = File();
     AppSettings settings;
-    const ColorTable colours;
+    const ColorTable colors;
     const HolidayCalendar holidays;
-    Timetable timetable(settings, colours, holidays);
+    Timetable timetable(settings, colors, holidays);
     const std::wstring path = wtext::Utf8ToWide(file.path.string());
     for (auto _ : state) {
         benchmark::DoNotOptimize(timetable.LoadTimetable(path));

@@ -214,23 +214,23 @@ def write_holidays():
 
 # --- Colours -----------------------------------------------------------------------------------
 
-def write_colours():
-    colours = {
+def write_colors():
+    colors = {
         "快速 桜川中央": (255, 112, 64), "急行 桜川中央": (255, 64, 64),
         "普通 港南口": (128, 208, 255), "快速 北浜": (255, 160, 64),
         "普通 緑町": (96, 224, 128), "急行 潮見埠頭": (255, 80, 160),
         "急行 山手台": (224, 96, 255),
     }
     # In the order the program writes the file, so that a save changes nothing.
-    names = sorted(colours, key=lambda s: s.encode("utf-16-be"))
-    write("color.ini", [f"{name}={r},{g},{b}" for name in names for r, g, b in [colours[name]]])
+    names = sorted(colors, key=lambda s: s.encode("utf-16-be"))
+    write("color.ini", [f"{name}={r},{g},{b}" for name in names for r, g, b in [colors[name]]])
 
 
 def main():
     write_timetables()
     write_route_configs()
     write_holidays()
-    write_colours()
+    write_colors()
 
 
 if __name__ == "__main__":

@@ -36,7 +36,7 @@ constexpr std::array<std::wstring_view, 7> kWeekdayShort = {L"日", L"月", L"�
                                                             L"木", L"金", L"土"};
 
 // Never a colour of the list: its high byte is set.
-constexpr ColorRef kNoColour = 0xFF000000;
+constexpr ColorRef kNoColor = 0xFF000000;
 
 // "(月曜)", or "(祝日 元日)" for a named holiday.
 std::wstring DayTypeText(const Timetable& table) {
@@ -65,15 +65,15 @@ int TopRow(const Timetable& table) {
     return table.nextIndex;
 }
 
-void WriteLine(std::ostream& out, const BoardLine& line, bool colours, bool clearRest) {
-    const bool styled = colours && (line.next || line.colour.has_value());
+void WriteLine(std::ostream& out, const BoardLine& line, bool colors, bool clearRest) {
+    const bool styled = colors && (line.next || line.color.has_value());
     if (styled) {
         out << "\x1b[";
         if (line.next) {
             out << "1";
         }
-        if (line.colour) {
-            const ColorRef c = *line.colour;
+        if (line.color) {
+            const ColorRef c = *line.color;
             out << (line.next ? ";" : "") << "38;2;" << (c & 0xFF) << ';' << (c >> 8 & 0xFF) << ';'
                 << (c >> 16 & 0xFF);
         }
@@ -143,7 +143,7 @@ bool IsTerminal(const std::ostream& out) {
     return &out == &std::cout && isatty(STDOUT_FILENO) != 0;
 }
 
-bool WantsColours(const std::ostream& out, const std::string& mode) {
+bool WantsColors(const std::ostream& out, const std::string& mode) {
     if (mode != "auto") {
         return mode == "always";
     }
@@ -167,7 +167,7 @@ struct BoardOptions {
     std::string settingsFile;
     std::string dataRoot;
     bool watch = false;
-    std::string colour = "auto";
+    std::string color = "auto";
     bool arrivals = false;
 };
 
@@ -233,24 +233,24 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
     if (!tablePath) {
         return 1;
     }
-    Timetable table(settings, store.colours, store.holidays);
+    Timetable table(settings, store.colors, store.holidays);
     if (!table.LoadTimetable(*tablePath)) {
         err << "kovaris board: cannot read the timetable " << wtext::WideToUtf8(*tablePath) << '\n';
         return 1;
     }
 
-    const bool colourful = WantsColours(out, options.colour);
+    const bool colorful = WantsColors(out, options.color);
     if (!options.watch) {
         std::vector<BoardLine> lines = BuildBoardLines(table, clock.Now(), options.rows);
         if (options.arrivals) {
             AppendArrivalLines(table, lines);
         }
-        WriteBoard(out, lines, colourful);
+        WriteBoard(out, lines, colorful);
         return 0;
     }
 
     InterruptGuard guard;
-    BoardWatch watch{table, clock, options.rows, IsTerminal(out), colourful, {}, options.arrivals};
+    BoardWatch watch{table, clock, options.rows, IsTerminal(out), colorful, {}, options.arrivals};
     if (fixedClock) {
         watch.waitForNextSecond = [&fixedClock] { return WaitOneSecond(*fixedClock); };
     } else {
@@ -289,15 +289,15 @@ std::vector<BoardLine> BuildBoardLines(Timetable& table, Moment moment, int rows
     const int top = TopRow(table);
     RowInfo row;
     for (int index = top; index < top + rows; ++index) {
-        row.colour = kNoColour;
+        row.color = kNoColor;
         if (!table.GetRowInfo(index, row)) {
             lines.push_back({BlankRowText(), std::nullopt, false});
             continue;
         }
         BoardLine line{RowText(row, table.settings()) + row.note, std::nullopt, index == next};
         line.text.resize(wtext::TrimRight(line.text).size());
-        if (row.colour != kNoColour) {
-            line.colour = row.colour;
+        if (row.color != kNoColor) {
+            line.color = row.color;
         }
         lines.push_back(std::move(line));
     }
@@ -324,9 +324,9 @@ void AppendArrivalLines(const Timetable& table, std::vector<BoardLine>& lines) {
     }
 }
 
-void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colours) {
+void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colors) {
     for (const BoardLine& line : lines) {
-        WriteLine(out, line, colours, false);
+        WriteLine(out, line, colors, false);
     }
 }
 
@@ -346,14 +346,14 @@ void RunBoardWatch(const BoardWatch& watch, std::ostream& out) {
             lines.insert(lines.begin(), BoardLine{ClockLine(now), std::nullopt, false});
             out << "\x1b[H";
             for (const BoardLine& line : lines) {
-                WriteLine(out, line, watch.colours, true);
+                WriteLine(out, line, watch.colors, true);
             }
             out << "\x1b[J";
         } else {
             if (!first) {
                 out << '\n';
             }
-            WriteBoard(out, lines, watch.colours);
+            WriteBoard(out, lines, watch.colors);
         }
         out.flush();
         first = false;
@@ -388,7 +388,7 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
     board->add_flag("--watch", options->watch, "redraw once a second until interrupted");
     board->add_flag("--arrivals", options->arrivals,
                     "after the rows, \"--\" and the arrival stations of the next departure");
-    board->add_option("--color", options->colour, "colour the rows: auto, always or never")
+    board->add_option("--color", options->color, "colour the rows: auto, always or never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
     board->footer(
         "The first line reads \"title  caption1 caption2  (day)\", the day being 日曜 to 土曜, or "

@@ -19,8 +19,8 @@ class Timetable;
 // One line of the terminal board.
 struct BoardLine {
     std::wstring text;
-    std::optional<ColorRef> colour;  // from the colour list; none draws in the terminal's colour
-    bool next = false;               // the next departure
+    std::optional<ColorRef> color;  // from the colour list; none draws in the terminal's colour
+    bool next = false;              // the next departure
 };
 
 // The board at `moment`, as the departure list shows it after a real-time refresh: a heading
@@ -41,7 +41,7 @@ void AppendArrivalLines(const Timetable& table, std::vector<BoardLine>& lines);
 
 // Writes the lines as UTF-8, one per line; `colours` adds 24-bit colour and bold for the next
 // departure, for a terminal.
-void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colours);
+void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colors);
 
 // Redraws the board once a second until `keepGoing` says no. On a terminal (`inPlace`) each
 // frame overwrites the last one; otherwise frames follow each other, separated by an empty line.
@@ -51,7 +51,7 @@ struct BoardWatch {
     const Clock& clock;
     int rows = 5;
     bool inPlace = false;
-    bool colours = false;
+    bool colors = false;
     std::function<bool()> waitForNextSecond;
     bool arrivals = false;  // add the arrival-station list of the next departure
 };

@@ -127,9 +127,9 @@ struct DumpOptions {
 int RunDump(const DumpOptions& options, std::ostream& out, std::ostream& err) {
     AppSettings settings;
     settings.dayChgHour = options.dayChangeHour;
-    const ColorTable colours;
+    const ColorTable colors;
     const HolidayCalendar holidays;
-    Timetable timetable(settings, colours, holidays);
+    Timetable timetable(settings, colors, holidays);
     if (!timetable.LoadTimetable(wtext::Utf8ToWide(options.file))) {
         err << "kovaris dump: cannot read " << options.file << "\n";
         return 1;

@@ -65,7 +65,7 @@ protected:
     ManualClock time_{Moment::FromFields(2026, 12, 7, 9, 5, 3)};
 };
 
-TEST_F(CCstClockTest, BoxesAreTheBackgroundColourOnWhite) {
+TEST_F(CCstClockTest, BoxesAreTheBackgroundColorOnWhite) {
     settings_.colorBack = 0x00336699;  // red 0x99, green 0x66, blue 0x33
     CCstClock clock(settings_, time_);
     clock.SetCaptions(L"東京方面", L"平日");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgSetting.h"
+#include "dialogs/CDlgSetting.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +19,12 @@
 #include "OffscreenApp.h"
 #include "TestFiles.h"
 #include "controls/QtConvert.h"
-#include "settings/CDlgTabBasic.h"
-#include "settings/CDlgTabClock.h"
-#include "settings/CDlgTabFont.h"
-#include "settings/CDlgTabMov1.h"
-#include "settings/CDlgTabSKey.h"
-#include "settings/CEdtSpin.h"
+#include "dialogs/CDlgTabBasic.h"
+#include "dialogs/CDlgTabClock.h"
+#include "dialogs/CDlgTabFont.h"
+#include "dialogs/CDlgTabMov1.h"
+#include "dialogs/CDlgTabSKey.h"
+#include "dialogs/CEdtSpin.h"
 #include "text/Messenger.h"
 #include "timetable/Clock.h"
 

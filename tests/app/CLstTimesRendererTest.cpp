@@ -37,11 +37,11 @@ protected:
     AppSettings settings_ = TestSettings();
 };
 
-ListRowView Row(int seconds, std::wstring note = L"", ColorRef colour = 0) {
+ListRowView Row(int seconds, std::wstring note = L"", ColorRef color = 0) {
     ListRowView row;
     row.text = L"先　発 10:05 あと   42秒 ";
     row.note = std::move(note);
-    row.colour = colour;
+    row.color = color;
     row.seconds = seconds;
     return row;
 }
@@ -51,7 +51,7 @@ TEST_F(CLstTimesRendererTest, ProgressBarCoversTheRightHalfAtSixtySeconds) {
     row.text = L"";  // nothing drawn over the bar
     const QImage image = Paint(row, false, 0);
     const int mid = image.height() / 2;
-    const QColor bar = ToQColor(listrow::BarColour(0xFFFFFF, 0, 0));
+    const QColor bar = ToQColor(listrow::BarColor(0xFFFFFF, 0, 0));
     EXPECT_EQ(image.pixelColor(kWidth / 2 - 1, mid), QColor(Qt::white));
     for (int x : {kWidth / 2 + 5, kWidth * 3 / 4 - 5, kWidth * 3 / 4 + 5, kWidth - 1}) {
         EXPECT_EQ(image.pixelColor(x, mid), bar) << x;
@@ -71,9 +71,9 @@ TEST_F(CLstTimesRendererTest, ProgressBarPulsesAndStaysAwayFromOtherRows) {
     row.text = L"";
     const int mid = Paint(row, false, 0).height() / 2;
     EXPECT_EQ(Paint(row, false, 10).pixelColor(kWidth - 10, mid),
-              ToQColor(listrow::BarColour(0xFFFFFF, 0, 10)));
+              ToQColor(listrow::BarColor(0xFFFFFF, 0, 10)));
     EXPECT_EQ(Paint(row, false, 30).pixelColor(kWidth - 10, mid),
-              ToQColor(listrow::BarColour(0xFFFFFF, 0, 10)));
+              ToQColor(listrow::BarColor(0xFFFFFF, 0, 10)));
     for (int seconds : {120, -1, -30}) {
         EXPECT_EQ(Paint(Row(seconds), false, 0).pixelColor(kWidth - 10, mid), QColor(Qt::white))
             << seconds;
@@ -82,19 +82,19 @@ TEST_F(CLstTimesRendererTest, ProgressBarPulsesAndStaysAwayFromOtherRows) {
     EXPECT_EQ(Paint(Row(30), false, 0).pixelColor(kWidth - 10, mid), QColor(Qt::white));
 }
 
-TEST_F(CLstTimesRendererTest, SelectedRowBlendsItsBarFromTheRowColourTowardWhite) {
+TEST_F(CLstTimesRendererTest, SelectedRowBlendsItsBarFromTheRowColorTowardWhite) {
     const ColorRef red = 0x000000C0;
     ListRowView row = Row(60, L"", red);
     row.text = L"";
     const QImage image = Paint(row, true, 4);
     const int mid = image.height() / 2;
-    EXPECT_EQ(image.pixelColor(kWidth - 10, mid), ToQColor(listrow::BarColour(red, 0xFFFFFF, 4)));
+    EXPECT_EQ(image.pixelColor(kWidth - 10, mid), ToQColor(listrow::BarColor(red, 0xFFFFFF, 4)));
     EXPECT_EQ(image.pixelColor(10, mid), QColor(0xC0, 0, 0));
     // The long mark at one minute is cut out of the bar in the row colour.
     EXPECT_EQ(image.pixelColor(kWidth / 2 + 1, mid), QColor(0xC0, 0, 0));
 }
 
-TEST_F(CLstTimesRendererTest, SelectedRowIsWhiteOnTheRowColour) {
+TEST_F(CLstTimesRendererTest, SelectedRowIsWhiteOnTheRowColor) {
     const ColorRef red = 0x000000C0;
     const QImage plain = Paint(Row(600, L"快速 ", red), false, 0);
     const QImage selected = Paint(Row(600, L"快速 ", red), true, 0);
@@ -162,7 +162,7 @@ TEST_F(CLstTimesRendererTest, NotesThatStandStill) {
 TEST_F(CLstTimesRendererTest, ScrollingNoteShowsTheBarBehindIt) {
     settings_.scrollMode = 1;
     const QImage image = Paint(Row(60, kLongNote), false, 3);
-    const QColor bar = ToQColor(listrow::BarColour(0xFFFFFF, 0, 3));
+    const QColor bar = ToQColor(listrow::BarColor(0xFFFFFF, 0, 3));
     int barPixels = 0;
     for (int x = kWidth / 2 + 3; x < kWidth; ++x) {
         barPixels += image.pixelColor(x, image.height() / 2) == bar ? 1 : 0;

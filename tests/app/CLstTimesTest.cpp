@@ -35,11 +35,11 @@ protected:
     }
 
     const DaySection& Section() const { return *demo_.timetable.FindSection(); }
-    int Departures() const { return static_cast<int>(Section().departures.size()); }
+    int Departures() const { return Section().DepartureCount(); }
     int TopRow() const { return list_.indexAt(QPoint(2, 2)).row(); }
     int IndexOf(int minutes) const {
         for (int i = 0; i < Departures(); ++i) {
-            if (Section().departures[static_cast<std::size_t>(i)].time == minutes) {
+            if (Section().DepartureAt(i).time == minutes) {
                 return i;
             }
         }
@@ -190,18 +190,18 @@ TEST_F(CLstTimesTest, ShowAtMinuteAfterMidnightIsTomorrow) {
     }
 }
 
-TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColoursTheSelection) {
+TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColorsTheSelection) {
     const int next = list_.TrackNow(true, Monday(10, 0));
     list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
     ASSERT_EQ(list_.currentRow(), next);
     // 10:01 has the marks "c": the blue of 各駅停車.
-    ASSERT_EQ(Section().departures[static_cast<std::size_t>(next)].marks, L"c");
+    ASSERT_EQ(Section().DepartureAt(next).marks, L"c");
     const QImage image = Render();
     EXPECT_EQ(list_.NextRow(), next);
     const QRect row = list_.visualItemRect(list_.item(next));
     const QPoint inImage = list_.viewport()->mapTo(&list_, row.topRight());
     EXPECT_EQ(image.pixelColor(inImage.x() - 1, inImage.y() + 1),
-              ToQColor(*demo_.colours.Find(L"各駅停車")));
+              ToQColor(*demo_.colors.Find(L"各駅停車")));
 }
 
 // Collects what the viewport is asked to paint.
@@ -243,8 +243,8 @@ TEST_F(CLstTimesTest, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
     const QPoint edge =
         list_.viewport()->mapTo(&list_, QPoint(row.left() + (row.width() - 24) / 2 * 2, row.top()));
     const QPoint side = list_.viewport()->mapTo(&list_, QPoint(row.right(), row.top() + 4));
-    const QColor rowColour = ToQColor(*demo_.colours.Find(L"各駅停車"));
-    EXPECT_EQ(Render().pixelColor(edge), rowColour);
+    const QColor rowColor = ToQColor(*demo_.colors.Find(L"各駅停車"));
+    EXPECT_EQ(Render().pixelColor(edge), rowColor);
 
     list_.activateWindow();
     list_.setFocus();
@@ -261,7 +261,7 @@ TEST_F(CLstTimesTest, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
 
     list_.clearFocus();
     QApplication::processEvents();
-    EXPECT_EQ(Render().pixelColor(edge), rowColour);
+    EXPECT_EQ(Render().pixelColor(edge), rowColor);
 }
 
 }  // namespace

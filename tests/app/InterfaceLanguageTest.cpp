@@ -21,9 +21,9 @@
 #include "TestFiles.h"
 #include "catalogue/CatalogueMessages.h"
 #include "controls/QtConvert.h"
+#include "dialogs/CDlgSetting.h"
 #include "i18n/CoreText.h"
 #include "mainwin/MainMenu.h"
-#include "settings/CDlgSetting.h"
 #include "settings/IntField.h"
 #include "settings/SettingsMessages.h"
 #include "settings/ShortcutTable.h"
@@ -104,7 +104,7 @@ QString CancelText() {
     return box.button(QDialogButtonBox::Cancel)->text().remove(u'&');
 }
 
-QStringList ColourChooserTexts() {
+QStringList ColorChooserTexts() {
     QColorDialog chooser;
     chooser.setOption(QColorDialog::DontUseNativeDialog);
     return DialogTexts(chooser);
@@ -159,12 +159,12 @@ TEST(InterfaceLanguageTest, MenusAndDialogsSpeakTheChosenLanguage) {
                 EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
             }
             EXPECT_EQ(CancelText(), QStringLiteral("Cancel"));
-            EXPECT_TRUE(ColourChooserTexts().contains(QStringLiteral("&Red:")));
+            EXPECT_TRUE(ColorChooserTexts().contains(QStringLiteral("&Red:")));
         } else {
             EXPECT_EQ(texts.front(), QStringLiteral("時刻表(&T)"));
             EXPECT_TRUE(HasJapanese(CancelText())) << CancelText().toStdString();
-            EXPECT_TRUE(ColourChooserTexts().filter(QStringLiteral("赤")).size() == 1)
-                << ColourChooserTexts().join(u'|').toStdString();
+            EXPECT_TRUE(ColorChooserTexts().filter(QStringLiteral("赤")).size() == 1)
+                << ColorChooserTexts().join(u'|').toStdString();
         }
     }
 }
@@ -186,7 +186,7 @@ TEST(InterfaceLanguageTest, CoreMessagesInEnglishKeepWhatTheyAreMadeWith) {
         LevelLoadFailedMessage(true, L"/data/vekt.cfg"),
         LevelLoadFailedMessage(false, L"/data/"),
         UnreadFileText(kSettingsFileName, L"/home/u/Kovaris.ini"),
-        UnreadFileText(kColourFileName, L"/data/color.ini"),
+        UnreadFileText(kColorFileName, L"/data/color.ini"),
         SettingsSaveFailedText(settings, L""),
         SettingsSaveFailedText(settings, L"DataPath"),
         CheckIntField(L"x", 0, 10).message,

@@ -30,20 +30,20 @@
 #include "board/ScrollHold.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/LevelView.h"
 #include "controls/ActivityButton.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/QtConvert.h"
+#include "dialogs/CDlgSetting.h"
+#include "dialogs/CDlgTabFont.h"
+#include "dialogs/CEdtSpin.h"
 #include "i18n/InterfaceLanguage.h"
-#include "mainwin/CommandIds.h"
 #include "mainwin/HistoryRequestServer.h"
 #include "mainwin/MainMenu.h"
 #include "mainwin/QtMessenger.h"
 #include "mainwin/RunState.h"
-#include "settings/CDlgSetting.h"
-#include "settings/CDlgTabFont.h"
-#include "settings/CEdtSpin.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -107,7 +107,7 @@ protected:
         return window_->departures().Renderer().MakeRow(&window_->timetable(), row).text;
     }
     const Departure& DepartureAt(int row) const {
-        return window_->timetable().FindSection()->departures.at(static_cast<std::size_t>(row));
+        return window_->timetable().FindSection()->DepartureAt(row);
     }
     // What the window shows: the selected row's departure, the section's caption, the rows
     // after the section's departures, and whether the stations belong to the selected row.
@@ -126,11 +126,11 @@ protected:
             return shown;
         }
         shown.caption = section->caption1;
-        if (row < 0 || row >= static_cast<int>(section->departures.size())) {
+        if (row < 0 || row >= section->DepartureCount()) {
             return shown;  // nothing, or a spare row, selected
         }
         shown.time = DepartureAt(row).time;
-        shown.spareRows = list.count() - static_cast<int>(section->departures.size());
+        shown.spareRows = list.count() - section->DepartureCount();
         const ArrivalList expected = BuildArrivalListForIndex(window_->timetable(), row,
                                                               window_->store().ConfigurationMode());
         shown.stationsFitTheRow =
@@ -756,7 +756,7 @@ TEST_F(MainWindowTest, ConfirmedSettingsOutliveAFailedSave) {
 }
 
 // A colour list that is there but cannot be read is named when the window reads it.
-TEST_F(MainWindowTest, AColourListLeftUnreadIsNamed) {
+TEST_F(MainWindowTest, AColorListLeftUnreadIsNamed) {
     fs::remove(work_.path() / "data" / "color.ini");
     fs::create_directory(work_.path() / "data" / "color.ini");
     Start(Monday(8, 12, 20));

@@ -192,7 +192,7 @@ TEST_F(BoardCommandTest, ConfigurationModeStartsFromTheWindowsData) {
               "\x1b[1;38;2;0;0;255m先　発 05:40 あと   10分 Local\x1b[0m");
 }
 
-TEST_F(BoardCommandTest, ColoursRowsFromTheColourList) {
+TEST_F(BoardCommandTest, ColorsRowsFromTheColorList) {
     WriteSJisFile(dir.File(L"color.ini"), L"Rapid Central=255,0,0\nLocal=0,0,255\n");
     const CliRun r = Run({"--table", Path("harbor.tbl"), "--settings", Path("Kovaris.ini"), "--at",
                           "2026-12-07 05:20:00", "--rows", "3", "--color", "always"});
@@ -275,9 +275,9 @@ protected:
     }
 
     AppSettings settings;
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
-    Timetable table{settings, colours, holidays};
+    Timetable table{settings, colors, holidays};
     ManualClock clock{Moment::FromFields(2026, 12, 7, 5, 8, 58)};
     int shown = 0;
 };

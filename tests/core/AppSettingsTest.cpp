@@ -39,7 +39,7 @@ Reader Text(std::wstring AppSettings::*member) {
 Reader Number(int AppSettings::*member) {
     return [member](const AppSettings& s) { return std::to_wstring(s.*member); };
 }
-Reader Colour(ColorRef AppSettings::*member) {
+Reader Color(ColorRef AppSettings::*member) {
     return [member](const AppSettings& s) { return std::to_wstring(s.*member); };
 }
 Reader Shortcut(ShortcutAction action) {
@@ -83,7 +83,7 @@ TEST(AppSettingsTest, LoadReadsEachKindOfValue) {
         {"empty text", base + L"FntDate=\n", Text(&AppSettings::fntDate), L""},
         {"text kept as written", base + L"FntDate= ＩＰＡ ゴシック=x \n",
          Text(&AppSettings::fntDate), L" ＩＰＡ ゴシック=x "},
-        {"colour", base + L"ColorBack=255\n", Colour(&AppSettings::colorBack), L"255"},
+        {"colour", base + L"ColorBack=255\n", Color(&AppSettings::colorBack), L"255"},
         {"shortcut by index", base + L"SK_TrnsPrev=116\n", Shortcut(ShortcutAction::TrnsPrev),
          L"116"},
         {"last shortcut", base + L"SK_TrnsStart=13\n", Shortcut(ShortcutAction::TrnsStart), L"13"},
@@ -283,11 +283,11 @@ TEST(AppSettingsTest, AFileLeftUnreadIsNeverWrittenOver) {
             const bool unread = found != Found::Nothing;
             bool saved = false;
             if (name == L"color.ini") {
-                ColorTable colours;
-                colours.Load(path);
-                EXPECT_EQ(colours.FileLeftUnread(), unread);
-                colours.Set(L"快速", 0x0000FF);
-                saved = colours.Save(path);
+                ColorTable colors;
+                colors.Load(path);
+                EXPECT_EQ(colors.FileLeftUnread(), unread);
+                colors.Set(L"快速", 0x0000FF);
+                saved = colors.Save(path);
             } else {
                 AppSettings settings = SettingsAt(dir);
                 settings.dataPath = L"/data/";

@@ -35,7 +35,7 @@ std::vector<int> TdNumbers(const AppSettings& s) {
             s.clockFlag, s.prevNext, s.lineType, s.alphaFrame,      s.alphaFrame2,   s.clearType};
 }
 
-std::vector<ColorRef> TdColours(const AppSettings& s) {
+std::vector<ColorRef> TdColors(const AppSettings& s) {
     return {s.fontColorClock, s.frameColorClock, s.frameColorStation, s.frameColorTimes1,
             s.frameColorTimes2};
 }
@@ -105,7 +105,7 @@ TEST(CompanionFilesTest, LoadTdSettingsReadsEveryKey) {
     AppSettings settings = SettingsOn(dir);
     EXPECT_TRUE(settings.LoadTdSettings());
     EXPECT_EQ(TdNumbers(settings), std::vector<int>({1, 2, 3, 4, 5, 6, 1, 7, 13, 14, 15, 1}));
-    EXPECT_EQ(TdColours(settings), std::vector<ColorRef>({8, 9, 10, 11, 12}));
+    EXPECT_EQ(TdColors(settings), std::vector<ColorRef>({8, 9, 10, 11, 12}));
     EXPECT_EQ(settings.fontStation, L"駅");
     EXPECT_EQ(settings.fontTimes, L"時刻");
     // Only its own keys: the settings file's keys are not taken from it.
@@ -117,7 +117,7 @@ TEST(CompanionFilesTest, MissingTdSettingsKeepDefaults) {
     AppSettings settings = SettingsOn(dir);
     EXPECT_TRUE(settings.LoadTdSettings());
     EXPECT_EQ(TdNumbers(settings), std::vector<int>({4, 5, 30, 110, 110, 0, 0, 0, 0, 70, 30, 0}));
-    EXPECT_EQ(TdColours(settings),
+    EXPECT_EQ(TdColors(settings),
               std::vector<ColorRef>({16777215, 65793, 12591136, 1052688, 6316128}));
     EXPECT_EQ(settings.fontStation, L"ＭＳ Ｐゴシック");
     EXPECT_EQ(settings.fontTimes, L"ＭＳ ゴシック");

@@ -15,7 +15,7 @@ TEST(DataRootFilesTest, CompanionFilesAreFoundWhateverTheCaseOfTheirNames) {
     struct Case {
         const char* name;
         std::wstring holidays;
-        std::wstring colours;
+        std::wstring colors;
         std::wstring history;
         std::wstring display;
     };
@@ -28,7 +28,7 @@ TEST(DataRootFilesTest, CompanionFilesAreFoundWhateverTheCaseOfTheirNames) {
     for (const Case& c : cases) {
         TempDir dir;
         WriteSJisFile(dir.File(c.holidays), L"[HOL]\n1/1:元日\n");
-        WriteSJisFile(dir.File(c.colours), L"快速=255,0,0\n");
+        WriteSJisFile(dir.File(c.colors), L"快速=255,0,0\n");
         WriteSJisFile(dir.File(c.history), L"/last.TBL\n/a.TBL,A\n");
         WriteSJisFile(dir.File(c.display), L"Lines=9\n");
 
@@ -37,7 +37,7 @@ TEST(DataRootFilesTest, CompanionFilesAreFoundWhateverTheCaseOfTheirNames) {
         DataStore store(settings);
         store.LoadTables();
         EXPECT_NE(store.holidays.FindHoliday(1, 1), nullptr) << c.name;
-        EXPECT_EQ(store.colours.Find(L"快速").value_or(0), 255u) << c.name;
+        EXPECT_EQ(store.colors.Find(L"快速").value_or(0), 255u) << c.name;
         EXPECT_TRUE(settings.LoadHistory()) << c.name;
         EXPECT_EQ(settings.lastTimetable, L"/last.TBL") << c.name;
         settings.LoadTdSettings();

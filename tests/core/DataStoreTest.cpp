@@ -13,6 +13,7 @@
 
 #include "TestFiles.h"
 #include "catalogue/CatalogueMessages.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/LevelView.h"
 #include "files/PathLookup.h"
 #include "settings/AppSettings.h"
@@ -284,7 +285,7 @@ TEST_F(DataStoreTest, OnlyBoundedRegularFilesAreRead) {
         EXPECT_EQ(LevelLoadFailedMessage(true, level.path),
                   L"環境ファイルの読み込みに失敗しました\n" + dir.File(L"vekt.cfg"))
             << name;
-        Timetable table(settings, store.colours, store.holidays);
+        Timetable table(settings, store.colors, store.holidays);
         EXPECT_FALSE(table.LoadTimetable(dir.File(L"vekt.cfg"))) << name;
     }
 }
@@ -303,7 +304,7 @@ TEST_F(DataStoreTest, ShiftJisFileNamesAreListedAndOpened) {
     ASSERT_TRUE(level.ok());
     EXPECT_EQ(Targets(store), (std::vector<std::wstring>{L"中野駅.TBL", L"大手町.TBL"}));
     const CatalogueEntry& entry = store.entries()[1];
-    Timetable table(settings, store.colours, store.holidays);
+    Timetable table(settings, store.colors, store.holidays);
     ASSERT_TRUE(table.LoadTimetable(store.ResolvePath(entry.baseDir, entry.target)));
     EXPECT_EQ(table.sections.at(0).departures.at(0).time, 8 * 60 + 20);
 }

@@ -76,7 +76,7 @@ protected:
 
     // What the timetable file says, read line by line in the order the blocks come.
     Timetable Expected(const std::wstring& path) {
-        Timetable t(settings, colours, holidays);
+        Timetable t(settings, colors, holidays);
         DaySection* section = nullptr;
         bool inTitle = true;
         for (const std::wstring& raw : Lines(path)) {
@@ -144,7 +144,7 @@ protected:
     }
 
     AppSettings settings;
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
 };
 
@@ -155,7 +155,7 @@ TEST_F(DemoDataTest, EveryTimetableLineIsLoaded) {
     for (const std::wstring& path : files) {
         SCOPED_TRACE(wtext::WideToUtf8(path));
         const Timetable expected = Expected(path);
-        Timetable loaded(settings, colours, holidays);
+        Timetable loaded(settings, colors, holidays);
         ASSERT_TRUE(loaded.LoadTimetable(path));
         EXPECT_EQ(loaded.title, expected.title);
         ASSERT_EQ(loaded.legend.size(), expected.legend.size());
@@ -227,7 +227,7 @@ TEST_F(DemoDataTest, EveryRouteConfigurationLineIsAnEntryThatExists) {
     }
 }
 
-TEST_F(DemoDataTest, EveryHolidayAndColourLineIsLoaded) {
+TEST_F(DemoDataTest, EveryHolidayAndColorLineIsLoaded) {
     DataStore store(settings);
     store.LoadTables();
     bool inSection = false;
@@ -255,15 +255,15 @@ TEST_F(DemoDataTest, EveryHolidayAndColourLineIsLoaded) {
     EXPECT_NE(store.holidays.FindHoliday(3, 22), nullptr) << "substitute holiday 2027";
 
     const auto lines = Lines(DemoRoot() + L"color.ini");
-    EXPECT_EQ(store.colours.Entries().size(), lines.size());
+    EXPECT_EQ(store.colors.Entries().size(), lines.size());
     for (const std::wstring& line : lines) {
         const std::size_t eq = line.find(L'=');
         const std::wstring values = line.substr(eq + 1);
         const std::size_t c1 = values.find(L',');
         const std::size_t c2 = values.find(L',', c1 + 1);
-        const auto colour = store.colours.Find(line.substr(0, eq));
-        ASSERT_TRUE(colour.has_value()) << wtext::WideToUtf8(line);
-        EXPECT_EQ(*colour,
+        const auto color = store.colors.Find(line.substr(0, eq));
+        ASSERT_TRUE(color.has_value()) << wtext::WideToUtf8(line);
+        EXPECT_EQ(*color,
                   static_cast<ColorRef>(Number(values) + 256 * Number(values.substr(c1 + 1)) +
                                         65536 * Number(values.substr(c2 + 1))));
     }

@@ -59,9 +59,9 @@ protected:
     }
 
     AppSettings settings;
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
-    Timetable table{settings, colours, holidays};
+    Timetable table{settings, colors, holidays};
 };
 
 TEST_F(DepartureLookupTest, FindsTheSectionAndTheNextDeparture) {
@@ -276,16 +276,16 @@ TEST_F(DepartureLookupTest, CountdownsAroundTheDayChange) {
     }
 }
 
-TEST_F(DepartureLookupTest, NotesAndColoursFromTheLegend) {
-    colours.Set(L"Rapid Central", kRed);
-    colours.Set(L"Local", kBlue);
+TEST_F(DepartureLookupTest, NotesAndColorsFromTheLegend) {
+    colors.Set(L"Rapid Central", kRed);
+    colors.Set(L"Local", kBlue);
     constexpr ColorRef kCallers = 0x123456;
     struct Case {
         const char* name;
         std::wstring marks;
         bool shortMark;
         std::wstring note;
-        ColorRef colour;
+        ColorRef color;
     };
     const std::vector<Case> cases = {
         {"no marks", L"", false, L"", kCallers},
@@ -302,15 +302,15 @@ TEST_F(DepartureLookupTest, NotesAndColoursFromTheLegend) {
         settings.shortMark = c.shortMark ? 1 : 0;
         RowInfo row;
         row.note = L"left over";
-        row.colour = kCallers;
+        row.color = kCallers;
         ASSERT_TRUE(table.GetRowInfo(0, row)) << c.name;
         EXPECT_EQ(row.note, c.note) << c.name;
-        EXPECT_EQ(row.colour, c.colour) << c.name;
+        EXPECT_EQ(row.color, c.color) << c.name;
     }
 }
 
 TEST_F(DepartureLookupTest, MarkNamesOfARow) {
-    colours.Set(L"Local", kBlue);
+    colors.Set(L"Local", kBlue);
     struct Case {
         std::wstring marks;
         RowMarkNames expected;
@@ -328,9 +328,9 @@ TEST_F(DepartureLookupTest, MarkNamesOfARow) {
         RowMarkNames names{L"old", 7, L"old", 7};
         ASSERT_TRUE(table.GetRowMarkNames(0, names));
         EXPECT_EQ(names.name1, c.expected.name1);
-        EXPECT_EQ(names.colour1, c.expected.colour1);
+        EXPECT_EQ(names.color1, c.expected.color1);
         EXPECT_EQ(names.name2, c.expected.name2);
-        EXPECT_EQ(names.colour2, c.expected.colour2);
+        EXPECT_EQ(names.color2, c.expected.color2);
     }
     RowMarkNames names;
     EXPECT_FALSE(table.GetRowMarkNames(7, names));

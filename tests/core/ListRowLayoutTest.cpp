@@ -7,7 +7,7 @@
 
 namespace {
 
-const listrow::RowBox kRow{0, 26, 400, 39};  // a 13-pixel row, 400 wide
+const Rect kRow{0, 26, 400, 39};  // a 13-pixel row, 400 wide
 
 TEST(ListRowLayoutTest, VisibleRowsCountAPartlyShownRow) {
     EXPECT_EQ(listrow::VisibleRowCount(260, 13), 20);
@@ -77,7 +77,7 @@ TEST(ListRowLayoutTest, TickMarksEveryHalfMinute) {
     EXPECT_GT(huge.ticks.front().x, huge.ticks.back().x);
 }
 
-TEST(ListRowLayoutTest, PulseAndBarColour) {
+TEST(ListRowLayoutTest, PulseAndBarColor) {
     const std::vector<std::pair<unsigned, int>> pulses = {
         {0, 0}, {1, 1}, {10, 10}, {11, 9}, {19, 1}, {20, 0}, {4294967295u, 5}};
     for (const auto& [frame, level] : pulses) {
@@ -86,12 +86,12 @@ TEST(ListRowLayoutTest, PulseAndBarColour) {
     // White background, text 0x00BBGGRR = blue 0x80, green 0x40, red 0x00.
     const ColorRef white = 0xFFFFFF;
     const ColorRef text = 0x804000;
-    EXPECT_EQ(listrow::BarColour(white, text, 0), (0x80u * 3 + 255 * 20) / 23 << 16 |
-                                                      (0x40u * 3 + 255 * 20) / 23 << 8 |
-                                                      255u * 20 / 23);
-    EXPECT_EQ(listrow::BarColour(white, text, 10),
+    EXPECT_EQ(listrow::BarColor(white, text, 0), (0x80u * 3 + 255 * 20) / 23 << 16 |
+                                                     (0x40u * 3 + 255 * 20) / 23 << 8 |
+                                                     255u * 20 / 23);
+    EXPECT_EQ(listrow::BarColor(white, text, 10),
               (0x80u * 13 + 2550) / 23 << 16 | (0x40u * 13 + 2550) / 23 << 8 | 2550u / 23);
-    EXPECT_EQ(listrow::BarColour(0, 0xFFFFFF, 20), 0xFFFFFFu);  // never past full strength
+    EXPECT_EQ(listrow::BarColor(0, 0xFFFFFF, 20), 0xFFFFFFu);  // never past full strength
 }
 
 TEST(ListRowLayoutTest, WhenTheNoteScrolls) {

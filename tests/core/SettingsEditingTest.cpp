@@ -41,7 +41,7 @@ TEST(SettingsEditingTest, ShortcutRowsShowTheCodeInHexAndPadTheName) {
 TEST(SettingsEditingTest, ColorTextIsRedFirstAndOnlySixHexDigitsParse) {
     struct Case {
         std::wstring text;
-        std::optional<ColorRef> colour;
+        std::optional<ColorRef> color;
     };
     const std::vector<Case> cases = {
         {L"00ff00", 0x00FF00},     {L"FF8000", 0x0080FF},      {L"000080", 0x800000},
@@ -49,13 +49,13 @@ TEST(SettingsEditingTest, ColorTextIsRedFirstAndOnlySixHexDigitsParse) {
         {L" 0FF00", std::nullopt}, {L"", std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ParseColorHex(c.text), c.colour) << wtext::WideToUtf8(c.text);
+        EXPECT_EQ(ParseColorHex(c.text), c.color) << wtext::WideToUtf8(c.text);
     }
     EXPECT_EQ(ColorHexText(0x0080FF), L"FF8000");
     EXPECT_EQ(ColorHexText(0xFFFFFF), L"FFFFFF");
 }
 
-TEST(SettingsEditingTest, DarkColoursTakeWhiteText) {
+TEST(SettingsEditingTest, DarkColorsTakeWhiteText) {
     const std::vector<std::pair<ColorRef, bool>> cases = {
         {0x800000, true},   // navy
         {0x3F3F3F, true},   // the darkest grey below a quarter
@@ -63,8 +63,8 @@ TEST(SettingsEditingTest, DarkColoursTakeWhiteText) {
         {0x00FF00, false},  // green weighs most
         {0x0000FF, false},  // pure red: 510 / 7 = 72
     };
-    for (const auto& [colour, white] : cases) {
-        EXPECT_EQ(UsesWhiteText(colour), white) << std::hex << colour;
+    for (const auto& [color, white] : cases) {
+        EXPECT_EQ(UsesWhiteText(color), white) << std::hex << color;
     }
 }
 

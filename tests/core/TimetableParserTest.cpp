@@ -44,9 +44,9 @@ protected:
 
     TempDir dir_;
     AppSettings settings_;
-    ColorTable colours_;
+    ColorTable colors_;
     HolidayCalendar holidays_;
-    Timetable timetable_{settings_, colours_, holidays_};
+    Timetable timetable_{settings_, colors_, holidays_};
 };
 
 // Compact descriptions, so a table row states a whole block in one string.

@@ -28,9 +28,9 @@ protected:
     }
 
     AppSettings settings;
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
-    Timetable timetable{settings, colours, holidays};
+    Timetable timetable{settings, colors, holidays};
 };
 
 Departure At(int minutes, std::wstring marks = L"") {
@@ -235,7 +235,7 @@ TEST_F(TransferTest, MissingTargetIsReportedWithItsPath) {
     DataStore store(settings);
     const std::wstring path = store.ResolvePath(plan.entry.baseDir, plan.entry.target);
     EXPECT_EQ(path, dir.File(L"lines/Minato.TBL"));
-    Timetable next(settings, colours, holidays);
+    Timetable next(settings, colors, holidays);
     EXPECT_FALSE(next.LoadTimetable(path));
     EXPECT_EQ(TimetableLoadFailedMessage(path),
               L"TBLファイルの読み込みに失敗しました\n" + dir.File(L"lines/Minato.TBL"));

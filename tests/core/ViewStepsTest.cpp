@@ -21,9 +21,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(file_.loaded); }
 
     // Minutes of the timetable day of departure `index`.
-    int TimeOf(int index) const {
-        return timetable_.FindSection()->departures.at(static_cast<std::size_t>(index)).time;
-    }
+    int TimeOf(int index) const { return timetable_.FindSection()->DepartureAt(index).time; }
 
     TextTimetable file_{
         L";t\n[MON][TUE][WED][THU][FRI]\n#Weekdays\n9 10 40\n10 05\n12 30\n23 50\n0 20\n1 05\n"

@@ -23,8 +23,8 @@ ColorTable ReadBytes(std::string_view bytes) {
 // starts from the second.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ColorTable table = ReadBytes(std::string_view(reinterpret_cast<const char*>(data), size));
-    for (const auto& [name, colour] : table.Entries()) {
-        if (name.empty() || name.size() > 129 || colour > 0xFFFFFFu) {
+    for (const auto& [name, color] : table.Entries()) {
+        if (name.empty() || name.size() > 129 || color > 0xFFFFFFu) {
             __builtin_trap();
         }
     }

@@ -33,13 +33,13 @@ void CheckSections(const Timetable& timetable) {
 // the rest is the file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static AppSettings settings;
-    static const ColorTable colours;
+    static const ColorTable colors;
     static const HolidayCalendar holidays;
     if (size == 0) {
         return 0;
     }
     settings.dayChgHour = static_cast<std::int8_t>(data[0]);
-    Timetable timetable(settings, colours, holidays);
+    Timetable timetable(settings, colors, holidays);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     TimetableParser(settings).Parse(bytes, timetable);
     CheckSections(timetable);

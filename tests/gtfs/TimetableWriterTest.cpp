@@ -30,9 +30,9 @@ TEST(TimetableWriterTest, TheReaderGetsTheDraftBack) {
     EXPECT_EQ(substituted, 0U);
 
     AppSettings settings;
-    const ColorTable colours;
+    const ColorTable colors;
     const HolidayCalendar holidays;
-    Timetable table(settings, colours, holidays);
+    Timetable table(settings, colors, holidays);
     ASSERT_TRUE(table.LoadTimetable(dir.File(L"x.TBL")));
     EXPECT_EQ(table.title, draft.title);
     ASSERT_EQ(table.legend.size(), 2U);

@@ -16,14 +16,14 @@ public:
     static constexpr std::uint8_t kWeekdays = 0x3E;            // Monday to Friday
     static constexpr std::uint8_t kWeekendAndHolidays = 0xC1;  // Sunday, Saturday, holiday
 
-    explicit DemoTimetable(const AppSettings& settings) : timetable(settings, colours, holidays) {
+    explicit DemoTimetable(const AppSettings& settings) : timetable(settings, colors, holidays) {
         timetable.title = L"中央駅";
         timetable.legend[L'a'] = {L'a', L"快速", L"快"};
         timetable.legend[L'b'] = {L'b', L"東京行", L"東"};
         timetable.legend[L'c'] = {L'c', L"各駅停車", L"各"};
         timetable.legend[L'd'] = {L'd', L"グリーン車・弱冷房車・女性専用車つき", L"Ｇ"};
-        colours.Set(L"快速", 0x000000CC);      // red
-        colours.Set(L"各駅停車", 0x00B06000);  // blue
+        colors.Set(L"快速", 0x000000CC);      // red
+        colors.Set(L"各駅停車", 0x00B06000);  // blue
         timetable.sections.push_back(MakeSection(kWeekdays, L"東京・品川方面", L"平日", 7));
         timetable.sections.push_back(
             MakeSection(kWeekendAndHolidays, L"東京・品川方面", L"土曜・休日", 12));
@@ -31,7 +31,7 @@ public:
     DemoTimetable(const DemoTimetable&) = delete;
     DemoTimetable& operator=(const DemoTimetable&) = delete;
 
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
     Timetable timetable;
 

@@ -18,8 +18,8 @@ struct TextTimetable {
 
     TempDir dir;
     AppSettings settings;
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
-    Timetable timetable{settings, colours, holidays};
+    Timetable timetable{settings, colors, holidays};
     bool loaded = false;
 };

@@ -66,13 +66,11 @@ void CCstClockRenderer::Paint(QPainter& painter, const QRect& client, const Mome
     painter.restore();
 }
 
-void CCstClockRenderer::PaintBox(QPainter& painter, int left, int top, int right,
-                                 int bottom) const {
+void CCstClockRenderer::PaintBox(QPainter& painter, const Rect& box) const {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ToQColor(settings_.colorBack));
-    painter.drawRoundedRect(QRectF(left, top, right - left, bottom - top), kCornerRadius,
-                            kCornerRadius);
+    painter.drawRoundedRect(QRectF(ToQRect(box)), kCornerRadius, kCornerRadius);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ToQColor(settings_.colorFont));
 }
@@ -101,7 +99,7 @@ int CCstClockRenderer::PaintUpper(QPainter& painter, const QRect& client,
     in.seconds = Measure(seconds_.metrics, seconds);
     const clocklayout::UpperLayout out = clocklayout::LayOutUpper(in);
 
-    PaintBox(painter, out.box.left, out.box.top, out.box.right, out.box.bottom);
+    PaintBox(painter, out.box);
     painter.setFont(date_.font);
     DrawAt(painter, date_.metrics, out.date, date);
     painter.setFont(time_.font);
@@ -124,7 +122,7 @@ void CCstClockRenderer::PaintCaptions(QPainter& painter, const QRect& client, in
     in.dirScroll = settings_.dirScroll;
     const clocklayout::CaptionLayout out = clocklayout::LayOutCaptions(in);
 
-    PaintBox(painter, out.box.left, out.box.top, out.box.right, out.box.bottom);
+    PaintBox(painter, out.box);
     painter.setFont(caption_.font);
     const QString bar = QStringLiteral("|");
     // Two strokes one pixel apart make the divider bold.

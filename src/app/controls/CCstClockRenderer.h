@@ -11,6 +11,7 @@
 
 class AppSettings;
 class QPainter;
+struct Rect;
 
 // Draws the clock: date and time in the upper rounded box, the two captions of the section on
 // show in the lower one. Holds the fonts made from the settings; knows nothing of widgets.
@@ -49,7 +50,7 @@ private:
     int PaintUpper(QPainter& painter, const QRect& client, const MomentFields& now) const;
     void PaintCaptions(QPainter& painter, const QRect& client, int upperBottom, const QString& left,
                        const QString& right, int& scrollCounter) const;
-    void PaintBox(QPainter& painter, int left, int top, int right, int bottom) const;
+    void PaintBox(QPainter& painter, const Rect& box) const;
 
     const AppSettings& settings_;
     BoardWords words_;  // the window's language

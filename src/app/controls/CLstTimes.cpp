@@ -18,9 +18,9 @@ CLstTimes::CLstTimes(const AppSettings& settings, QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, Qt::white);
-    setPalette(colours);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, Qt::white);
+    setPalette(colors);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!settingSelection_) {
             Q_EMIT userSelectionChanged(row);
@@ -49,7 +49,7 @@ void CLstTimes::ResetRows(Timetable* timetable) {
     if (section == nullptr) {
         return;
     }
-    const int rows = static_cast<int>(section->departures.size()) + spare;
+    const int rows = section->DepartureCount() + spare;
     setUpdatesEnabled(false);
     for (int i = 0; i < rows; ++i) {
         addItem(new DepartureRowItem());

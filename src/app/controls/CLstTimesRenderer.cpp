@@ -31,7 +31,7 @@ ListRowView CLstTimesRenderer::MakeRow(const Timetable* timetable, int index) co
     }
     BuildRowText(view.text, info, settings_, words_);
     view.note = std::move(info.note);
-    view.colour = info.colour;
+    view.color = info.color;
     view.seconds = info.seconds;
     view.nextDeparture = info.label == words_.nextLabels[0];
     return view;
@@ -48,8 +48,8 @@ std::wstring CLstTimesRenderer::SpokenRow(const Timetable* timetable, int index)
 void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row,
                                  bool selected, unsigned frame, bool focusMark) const {
     constexpr ColorRef kWhite = 0xFFFFFF;
-    const ColorRef text = selected ? kWhite : row.colour;
-    const ColorRef background = selected ? row.colour : kWhite;
+    const ColorRef text = selected ? kWhite : row.color;
+    const ColorRef background = selected ? row.color : kWhite;
     painter.save();
     // What a row draws stays inside it, as a row copied from its own buffer would.
     painter.setClipRect(rect);
@@ -79,8 +79,8 @@ void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const Lis
 // A dotted frame one pixel wide along the row's edges, in the colour of its text, as owner-drawn
 // lists have always marked the focus: seen on a selected row as on any other, it leaves every
 // other pixel of a glyph that reaches the edge, and it never moves.
-void CLstTimesRenderer::PaintFocusMark(QPainter& painter, const QRect& rect, ColorRef colour) {
-    const QColor ink = ToQColor(colour);
+void CLstTimesRenderer::PaintFocusMark(QPainter& painter, const QRect& rect, ColorRef color) {
+    const QColor ink = ToQColor(color);
     painter.setClipRect(rect);
     for (int x = rect.left(); x <= rect.right(); x += 2) {
         painter.fillRect(QRect(x, rect.top(), 1, 1), ink);
@@ -101,17 +101,15 @@ ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool sel
                                   settings_.scrollMode2 != 0, selected)) {
         key.noteStep = listrow::NoteScrollStep(settings_.scrollMode, frame);
     }
-    const listrow::RowBox box{rect.left(), rect.top(), rect.left() + rect.width(),
-                              rect.top() + rect.height()};
     const listrow::ProgressBar bar =
-        listrow::LayOutProgressBar(box, row.seconds, settings_.progress);
+        listrow::LayOutProgressBar(ToRect(rect), row.seconds, settings_.progress);
     if (bar.shown) {
         key.barLeft = bar.left;
         key.pulse = listrow::PulseLevel(frame);
     }
     key.text = std::move(row.text);
     key.note = std::move(row.note);
-    key.colour = row.colour;
+    key.color = row.color;
     key.selected = selected;
     key.focusMark = focusMark;
     return key;
@@ -119,20 +117,18 @@ ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool sel
 
 void CLstTimesRenderer::PaintProgressBar(QPainter& painter, const QRect& rect, int seconds,
                                          ColorRef background, ColorRef text, unsigned frame) const {
-    const listrow::RowBox box{rect.left(), rect.top(), rect.left() + rect.width(),
-                              rect.top() + rect.height()};
+    const Rect box = ToRect(rect);
     const listrow::ProgressBar bar = listrow::LayOutProgressBar(box, seconds, settings_.progress);
     if (!bar.shown) {
         return;
     }
-    const QColor barColour =
-        ToQColor(listrow::BarColour(background, text, listrow::PulseLevel(frame)));
-    painter.fillRect(QRect(bar.left, bar.top, box.right - bar.left, bar.bottom - bar.top),
-                     barColour);
+    const QColor barColor =
+        ToQColor(listrow::BarColor(background, text, listrow::PulseLevel(frame)));
+    painter.fillRect(ToQRect(Rect{bar.left, bar.top, box.right, bar.bottom}), barColor);
     for (const listrow::Tick& tick : bar.ticks) {
         // Marks on the bar are cut out of it; marks ahead of it are drawn in its colour.
         painter.fillRect(QRect(tick.x, tick.top, 2, tick.bottom - tick.top),
-                         tick.onBar ? ToQColor(background) : barColour);
+                         tick.onBar ? ToQColor(background) : barColor);
     }
 }
 

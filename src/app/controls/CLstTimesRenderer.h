@@ -19,7 +19,7 @@ class Timetable;
 struct ListRowView {
     std::wstring text;  // label, departure time and countdown, ending in a space
     std::wstring note;
-    ColorRef colour = 0;
+    ColorRef color = 0;
     int seconds = -1;  // to departure; -1 for rows without one
     bool nextDeparture = false;
 };
@@ -29,7 +29,7 @@ struct ListRowView {
 struct ListRowKey {
     std::wstring text;
     std::wstring note;
-    ColorRef colour = 0;
+    ColorRef color = 0;
     bool selected = false;
     bool focusMark = false;
     int barLeft = -1;         // -1: no bar
@@ -68,7 +68,7 @@ private:
                           ColorRef text, unsigned frame) const;
     void PaintNote(QPainter& painter, const QRect& rect, const TextLayoutCache::Entry& note,
                    int textWidth, unsigned frame) const;
-    static void PaintFocusMark(QPainter& painter, const QRect& rect, ColorRef colour);
+    static void PaintFocusMark(QPainter& painter, const QRect& rect, ColorRef color);
 
     const AppSettings& settings_;
     BoardWords words_;  // the window's language, as the timetable's labels

@@ -14,6 +14,7 @@
 
 #include "board/WindowLayout.h"
 #include "catalogue/CatalogueMessages.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/LevelView.h"
 #include "catalogue/TransferPlan.h"
 #include "controls/ActivityButton.h"
@@ -23,19 +24,18 @@
 #include "controls/FontSetup.h"
 #include "controls/QtConvert.h"
 #include "controls/SingleChoiceList.h"
+#include "dialogs/CDlgSetting.h"
+#include "dialogs/ColorCommand.h"
 #include "files/PathLookup.h"
 #include "i18n/BoardWordsTranslation.h"
 #include "i18n/CoreText.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisLayout.h"
-#include "mainwin/CommandIds.h"
 #include "mainwin/KeyWatch.h"
 #include "mainwin/MainMenu.h"
 #include "mainwin/RunState.h"
 #include "mainwin/WaitCursor.h"
 #include "settings/AppSettings.h"
-#include "settings/CDlgSetting.h"
-#include "settings/ColourCommand.h"
 #include "settings/SettingsMessages.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
@@ -113,7 +113,7 @@ CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& m
       messenger_(messenger),
       run_(run),
       store_(settings_),
-      timetable_(settings_, store_.colours, store_.holidays) {
+      timetable_(settings_, store_.colors, store_.holidays) {
     InitProgramResources();
     setWindowTitle(QStringLiteral("KovarisWin"));
     timetable_.SetWords(TranslatedBoardWords());
@@ -206,10 +206,10 @@ void CKovarisDlg::Initialise() {
     setWindowIcon(QIcon(QStringLiteral(":/kovariswin/kovariswin.svg")));
     combo_->setVisible(settings_.dspCmbTbl != 0);
     store_.LoadTables();
-    if (store_.colours.FileLeftUnread()) {
+    if (store_.colors.FileLeftUnread()) {
         messenger_.Show(
             std::wstring(kSettingsWarningTitle),
-            UnreadFileText(kColourFileName, DataRootFile(settings_.dataPath, L"color.ini")));
+            UnreadFileText(kColorFileName, DataRootFile(settings_.dataPath, L"color.ini")));
     }
     realTime_ = true;
     timetable_.SetForcedDay(0);
@@ -406,8 +406,8 @@ void CKovarisDlg::RunCommand(int id) {
             case cmd::kSettings:
                 ShowSettings();
                 break;
-            case cmd::kColourSettings:
-                EditColours();
+            case cmd::kColorSettings:
+                EditColors();
                 break;
             case cmd::kExit:
                 close();
@@ -458,9 +458,9 @@ void CKovarisDlg::ShowSettings() {
     }
 }
 
-void CKovarisDlg::EditColours() {
-    if (RunColourCommand(this, timetable_, departures_->SelectedRow(), store_.colours,
-                         settings_.dataPath)) {
+void CKovarisDlg::EditColors() {
+    if (RunColorCommand(this, timetable_, departures_->SelectedRow(), store_.colors,
+                        settings_.dataPath)) {
         departures_->viewport()->update();
     }
 }

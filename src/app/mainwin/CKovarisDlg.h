@@ -115,7 +115,7 @@ private:
     void ToggleConfigurationMode();
     void ShowAbout();
     void ShowSettings();
-    void EditColours();
+    void EditColors();
     void ToggleReminder();
     void CheckReminder();
     void RunShortcut(ShortcutAction action);

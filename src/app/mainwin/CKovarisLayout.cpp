@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "controls/QtConvert.h"
+
 CKovarisLayout::CKovarisLayout(QWidget* parent, std::function<int()> clockHeight)
     : QLayout(parent), clockHeight_(std::move(clockHeight)) {
     for (int i = 0; i < winlayout::kControlCount; ++i) {
@@ -81,9 +83,10 @@ void CKovarisLayout::setGeometry(const QRect& whole) {
     const winlayout::Rects places = winlayout::LayOut(stored_, frame);
     for (int i = 0; i < winlayout::kControlCount; ++i) {
         if (QLayoutItem* item = items_[i]) {
-            const winlayout::Rect& r = places[static_cast<std::size_t>(i)];
-            item->widget()->setGeometry(rect.left() + r.left, rect.top() + r.top,
-                                        std::max(r.width(), 0), std::max(r.height(), 0));
+            const QRect place =
+                ToQRect(places[static_cast<std::size_t>(i)]).translated(rect.topLeft());
+            item->widget()->setGeometry(place.x(), place.y(), std::max(place.width(), 0),
+                                        std::max(place.height(), 0));
         }
     }
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "catalogue/ArrivalRows.h"
+#include "catalogue/CommandIds.h"
 #include "catalogue/LevelView.h"
-#include "mainwin/CommandIds.h"
 
 MainMenu::MainMenu(QMenuBar& bar) : QObject(&bar) {
     tableMenu_ = bar.addMenu(tr("時刻表(&T)"));
@@ -40,7 +40,7 @@ void MainMenu::BuildOperationMenu(QMenuBar& bar) {
     Add(*operation, cmd::kRemindBeforeDeparture, tr("発車前に知らせる(&N)"), true);
 
     Add(*operation, cmd::kSettings, tr("設定(&S)..."));
-    Add(*operation, cmd::kColourSettings, tr("色設定(&C)..."));
+    Add(*operation, cmd::kColorSettings, tr("色設定(&C)..."));
     Add(*operation, cmd::kReadConfiguration, tr("CFG読込み(&G)"), true);
     Add(*operation, cmd::kAbout, tr("バージョン情報(&A)..."));
     Add(*operation, cmd::kExit, tr("終了(&X)"));

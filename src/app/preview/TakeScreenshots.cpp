@@ -19,14 +19,14 @@
 
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
+#include "dialogs/CDlgSetColor.h"
+#include "dialogs/CDlgSetting.h"
 #include "i18n/InterfaceLanguage.h"
 #include "mainwin/AboutBox.h"
 #include "mainwin/CKovarisDlg.h"
 #include "mainwin/DesktopNotifier.h"
 #include "mainwin/RunState.h"
 #include "settings/AppSettings.h"
-#include "settings/CDlgSetColor.h"
-#include "settings/CDlgSetting.h"
 #include "text/Messenger.h"
 #include "timetable/Clock.h"
 
@@ -90,12 +90,12 @@ bool ShootDialogs(const Clock& clock, const QString& out) {
     }
     dialog.hide();
 
-    CDlgSetColor colours(L"快速", 0x0000FF, L"東京行", 0x800000);
-    colours.move(20, 20);
-    colours.show();
+    CDlgSetColor colors(L"快速", 0x0000FF, L"東京行", 0x800000);
+    colors.move(20, 20);
+    colors.show();
     Run(400);
-    ok = Shoot(colours, out, QStringLiteral("colour-dialog")) && ok;
-    colours.hide();
+    ok = Shoot(colors, out, QStringLiteral("colour-dialog")) && ok;
+    colors.hide();
 
     AboutBox about(QIcon(QStringLiteral(":/kovariswin/kovariswin.svg")));
     about.move(20, 20);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/Rect.h"
+
 // Where the clock control puts its boxes and texts. Coordinates are pixels of the control's client
 // area; a text is placed by its top-left corner; rectangles exclude their right and bottom edge.
 namespace clocklayout {
@@ -13,13 +15,6 @@ struct Extent {
 struct Point {
     int x = 0;
     int y = 0;
-};
-
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
 };
 
 // The upper box: date, time and the seconds drawn after the time on a shared bottom line.
@@ -36,7 +31,7 @@ struct UpperInput {
 };
 
 struct UpperLayout {
-    Box box;
+    Rect box;
     Point date;
     Point time;
     Point seconds;
@@ -57,7 +52,7 @@ struct CaptionInput {
 };
 
 struct CaptionLayout {
-    Box box;
+    Rect box;
     int divider = 0;  // x of the first of the two strokes
     int y = 0;
     Point leftCaption;

@@ -18,7 +18,7 @@ int VisibleRowCount(int clientHeight, int rowHeight) {
     return std::max((clientHeight + h - 1) / h, 0);
 }
 
-ProgressBar LayOutProgressBar(const RowBox& row, int seconds, int progressMinutes) {
+ProgressBar LayOutProgressBar(const Rect& row, int seconds, int progressMinutes) {
     ProgressBar bar;
     const long long period = static_cast<long long>(progressMinutes) * 60;
     if (seconds < 0 || seconds >= period) {
@@ -51,7 +51,7 @@ int PulseLevel(unsigned frame) {
     return f > kPulsePeriod / 2 ? kPulsePeriod - f : f;
 }
 
-ColorRef BarColour(ColorRef background, ColorRef text, int pulse) {
+ColorRef BarColor(ColorRef background, ColorRef text, int pulse) {
     ColorRef out = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
         const auto bg = static_cast<int>((background >> shift) & 0xFF);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "board/ClockLayout.h"
+#include "board/Rect.h"
 #include "settings/ColorTable.h"
 
 // The arithmetic of one departure-list row: how many rows fill the list, the progress bar that
@@ -30,22 +31,15 @@ struct ProgressBar {
     std::vector<Tick> ticks;  // one every 30 seconds: long at whole minutes, short between
 };
 
-struct RowBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
 // The bar for a departure `seconds` away when the bar starts `progressMinutes` before departure;
 // none for departed trains, blank rows (seconds -1) or a bar switched off.
-ProgressBar LayOutProgressBar(const RowBox& row, int seconds, int progressMinutes);
+ProgressBar LayOutProgressBar(const Rect& row, int seconds, int progressMinutes);
 
 // The bar pulses with a period of 20 refreshes: 0 up to 10 and back down.
 int PulseLevel(unsigned frame);
 
 // The bar's colour: the background blended toward the text colour by the pulse level.
-ColorRef BarColour(ColorRef background, ColorRef text, int pulse);
+ColorRef BarColor(ColorRef background, ColorRef text, int pulse);
 
 // Whether the note is simply drawn after the row text: when it fits, when scrolling is off, or
 // when only the selected row scrolls and this row is not selected.

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "board/Rect.h"
+
 // Where the main window puts its controls. The window is drawn on a template in dialog units
 // (a quarter of the dialog font's average character width, an eighth of its height); on every
 // resize the controls move from their template places so that the two lists share the growth
@@ -10,17 +12,6 @@
 // hidden combo box or a shorter clock goes to the lists. Coordinates are client pixels;
 // rectangles exclude their right and bottom edge.
 namespace winlayout {
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const Rect&) const = default;
-};
 
 // The controls in the order the layout keeps them.
 enum Control {

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "catalogue/CommandIds.h"
 #include "text/SJisCodec.h"
 #include "text/WideText.h"
 #include "timetable/Timetable.h"
@@ -122,10 +123,8 @@ ArrivalList BuildArrivalList(const Timetable& timetable, const Departure& depart
 ArrivalList BuildArrivalListForIndex(const Timetable& timetable, int index,
                                      bool configurationMode) {
     const DaySection* section = timetable.FindSection();
-    if (section == nullptr || index < 0 ||
-        static_cast<std::size_t>(index) >= section->departures.size()) {
+    if (section == nullptr || index < 0 || index >= section->DepartureCount()) {
         return {};
     }
-    return BuildArrivalList(timetable, section->departures[static_cast<std::size_t>(index)],
-                            configurationMode);
+    return BuildArrivalList(timetable, section->DepartureAt(index), configurationMode);
 }

@@ -8,8 +8,6 @@ struct ArrivalStation;
 struct Departure;
 class Timetable;
 
-inline constexpr int kTransferMenuFirstId = 33100;
-inline constexpr int kTransferMenuMaxRows = 64;
 // Width of the station name column of the arrival list, in Shift-JIS bytes.
 inline constexpr int kArrivalNameBytes = 12;
 

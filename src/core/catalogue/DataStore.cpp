@@ -33,7 +33,7 @@ DataStore::DataStore(const AppSettings& settings)
     : settings_(&settings), currentDir_(settings.dataPath) {}
 
 void DataStore::LoadTables() {
-    colours.Load(DataRootFile(settings_->dataPath, L"color.ini"));
+    colors.Load(DataRootFile(settings_->dataPath, L"color.ini"));
     LoadHolidays(settings_->dataPath, holidays);
 }
 

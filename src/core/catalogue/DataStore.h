@@ -77,7 +77,7 @@ public:
     const std::vector<CatalogueEntry>& navStack() const { return navStack_; }
     const std::wstring& currentDir() const { return currentDir_; }
 
-    ColorTable colours;
+    ColorTable colors;
     HolidayCalendar holidays;
     TransferHistory transfers;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/LevelView.h"
 
+#include "catalogue/CommandIds.h"
 #include "catalogue/DataStore.h"
 #include "files/PathLookup.h"
 #include "settings/AppSettings.h"

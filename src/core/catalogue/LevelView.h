@@ -4,12 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/CommandIds.h"
+
 class AppSettings;
 class DataStore;
-
-inline constexpr int kTableMenuParentId = 33000;
-inline constexpr int kTableMenuFirstEntryId = 33001;
-inline constexpr int kTableMenuMaxEntries = 63;
 
 // One combo box item: its caption and its data, the entry index or -1 for the parent level.
 struct LevelComboItem {

@@ -9,12 +9,12 @@
 struct ColorDialogResult {
     int choice = 0;  // 1 for the second mark, anything else for the first
     bool deleteRequest = false;
-    ColorRef colour1 = 0;
-    ColorRef colour2 = 0;
+    ColorRef color1 = 0;
+    ColorRef color2 = 0;
 };
 
 // The mark the dialog offers first: the second when it has a name and a colour of its own.
-int InitialColorChoice(std::wstring_view name2, ColorRef colour2);
+int InitialColorChoice(std::wstring_view name2, ColorRef color2);
 
 // Gives the chosen mark its new colour, or removes its entry when asked to or when the colour is
 // black, which is how the list reads a mark without colour. A colour the user changed for the

@@ -22,7 +22,7 @@ ColorRef LowByte(int component) {
 }
 
 // A "name=r,g,b" line; nothing when a part is missing, since a half entry names no colour.
-bool ParseColourLine(std::wstring_view line, std::wstring& name, ColorRef& colour) {
+bool ParseColorLine(std::wstring_view line, std::wstring& name, ColorRef& color) {
     const std::size_t equals = line.find(L'=');
     if (equals == std::wstring_view::npos || equals == 0) {
         return false;
@@ -47,7 +47,7 @@ bool ParseColourLine(std::wstring_view line, std::wstring& name, ColorRef& colou
         }
         value |= LowByte(*component) << shift;
     }
-    colour = value;
+    color = value;
     return true;
 }
 
@@ -65,21 +65,20 @@ void ColorTable::Read(SJisLines& lines) {
     entries_.clear();
     std::wstring line;
     std::wstring name;
-    ColorRef colour = 0;
+    ColorRef color = 0;
     while (lines.ReadString(line)) {
-        if (ParseColourLine(line, name, colour)) {
-            entries_[name] = colour;
+        if (ParseColorLine(line, name, color)) {
+            entries_[name] = color;
         }
     }
 }
 
 std::string ColorTable::FileBytes() const {
     std::string bytes;
-    for (const auto& [name, colour] : entries_) {
+    for (const auto& [name, color] : entries_) {
         bytes += ToSJis(name);
-        bytes += '=' + std::to_string(colour & 0xFFu) + ',' +
-                 std::to_string((colour >> 8) & 0xFFu) + ',' +
-                 std::to_string((colour >> 16) & 0xFFu) + "\r\n";
+        bytes += '=' + std::to_string(color & 0xFFu) + ',' + std::to_string((color >> 8) & 0xFFu) +
+                 ',' + std::to_string((color >> 16) & 0xFFu) + "\r\n";
     }
     return bytes;
 }

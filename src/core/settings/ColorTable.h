@@ -31,7 +31,7 @@ public:
     std::string FileBytes() const;
 
     std::optional<ColorRef> Find(std::wstring_view name) const;
-    void Set(const std::wstring& name, ColorRef colour) { entries_[name] = colour; }
+    void Set(const std::wstring& name, ColorRef color) { entries_[name] = color; }
     void Remove(const std::wstring& name) { entries_.erase(name); }
     const std::map<std::wstring, ColorRef, std::less<>>& Entries() const { return entries_; }
 

@@ -16,22 +16,22 @@ int HexDigitValue(wchar_t c) {
     return -1;
 }
 
-unsigned Red(ColorRef colour) {
-    return colour & 0xFF;
+unsigned Red(ColorRef color) {
+    return color & 0xFF;
 }
-unsigned Green(ColorRef colour) {
-    return (colour >> 8) & 0xFF;
+unsigned Green(ColorRef color) {
+    return (color >> 8) & 0xFF;
 }
-unsigned Blue(ColorRef colour) {
-    return (colour >> 16) & 0xFF;
+unsigned Blue(ColorRef color) {
+    return (color >> 16) & 0xFF;
 }
 
 }  // namespace
 
-std::wstring ColorHexText(ColorRef colour) {
+std::wstring ColorHexText(ColorRef color) {
     static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
     std::wstring text;
-    for (unsigned component : {Red(colour), Green(colour), Blue(colour)}) {
+    for (unsigned component : {Red(color), Green(color), Blue(color)}) {
         text.push_back(kDigits[component >> 4]);
         text.push_back(kDigits[component & 0xF]);
     }
@@ -54,6 +54,6 @@ std::optional<ColorRef> ParseColorHex(std::wstring_view text) {
     return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
 }
 
-bool UsesWhiteText(ColorRef colour) {
-    return (2 * Red(colour) + 4 * Green(colour) + Blue(colour)) / 7 < 64;
+bool UsesWhiteText(ColorRef color) {
+    return (2 * Red(color) + 4 * Green(color) + Blue(color)) / 7 < 64;
 }

@@ -8,7 +8,7 @@ class AppSettings;
 
 inline constexpr std::wstring_view kSettingsWarningTitle = L"KovarisWM(警告)";
 inline constexpr std::wstring_view kSettingsFileName = L"設定ファイル";
-inline constexpr std::wstring_view kColourFileName = L"色設定ファイル";
+inline constexpr std::wstring_view kColorFileName = L"色設定ファイル";
 
 // What the program says when the settings file could not be written.
 inline constexpr std::wstring_view kSettingsSaveFailedTitle = L"KovarisWM(エラー)";

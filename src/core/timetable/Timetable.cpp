@@ -10,9 +10,9 @@
 #include "timetable/HolidayCalendar.h"
 #include "timetable/TimetableParser.h"
 
-Timetable::Timetable(const AppSettings& settings, const ColorTable& colours,
+Timetable::Timetable(const AppSettings& settings, const ColorTable& colors,
                      const HolidayCalendar& holidays)
-    : settings_(&settings), colours_(&colours), holidays_(&holidays) {}
+    : settings_(&settings), colors_(&colors), holidays_(&holidays) {}
 
 bool Timetable::LoadTimetable(std::wstring_view filePath) {
     return TimetableParser(*settings_).Load(filePath, *this);
@@ -59,8 +59,7 @@ int FirstDepartureFrom(const DaySection& section, long long targetSeconds) {
 }
 
 bool HasDeparture(const DaySection* section, int index) {
-    return section != nullptr && index >= 0 &&
-           static_cast<std::size_t>(index) < section->departures.size();
+    return section != nullptr && index >= 0 && index < section->DepartureCount();
 }
 
 }  // namespace
@@ -201,7 +200,7 @@ bool Timetable::GetRowInfo(int index, RowInfo& row) const {
     if (!HasDeparture(section, index)) {
         return false;
     }
-    const Departure& departure = section->departures[static_cast<std::size_t>(index)];
+    const Departure& departure = section->DepartureAt(index);
     FillLabel(*section, index, row.label);
     row.distance = nextIndex - index;
     row.time = departure.time;
@@ -257,8 +256,8 @@ void Timetable::FillNote(std::wstring_view marks, RowInfo& row) const {
             continue;
         }
         // Every coloured mark overwrites the colour: the last one wins.
-        if (const std::optional<ColorRef> colour = colours_->Find(entry->second.name)) {
-            row.colour = *colour;
+        if (const std::optional<ColorRef> color = colors_->Find(entry->second.name)) {
+            row.color = *color;
         }
         row.note += shortMark ? entry->second.shortName : entry->second.name;
         row.note.push_back(L' ');
@@ -272,19 +271,19 @@ bool Timetable::GetRowMarkNames(int index, RowMarkNames& names) const {
     }
     names = RowMarkNames{};
     int found = 0;
-    for (wchar_t mark : section->departures[static_cast<std::size_t>(index)].marks) {
+    for (wchar_t mark : section->DepartureAt(index).marks) {
         const auto entry = legend.find(mark);
         if (entry == legend.end()) {
             continue;
         }
         const std::wstring& name = entry->second.name;
-        const ColorRef colour = colours_->Find(name).value_or(0);
+        const ColorRef color = colors_->Find(name).value_or(0);
         if (found++ == 0) {
             names.name1 = name;
-            names.colour1 = colour;
+            names.color1 = color;
         } else {
             names.name2 = name;
-            names.colour2 = colour;
+            names.color2 = color;
             break;
         }
     }

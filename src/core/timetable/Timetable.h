@@ -48,6 +48,13 @@ struct DaySection {
     std::vector<Departure> departures;
     HourIndex hourIndex = MakeEmptyHourIndex();
 
+    // Rows count departures with an int; the parser keeps a section to 32767 of them.
+    int DepartureCount() const { return static_cast<int>(departures.size()); }
+    // Out of range throws rather than reading past the end.
+    const Departure& DepartureAt(int index) const {
+        return departures.at(static_cast<std::size_t>(index));
+    }
+
     static HourIndex MakeEmptyHourIndex() {
         HourIndex index{};
         index.fill(-1);
@@ -73,16 +80,16 @@ struct RowInfo {
     int time = 0;       // minutes of the timetable day
     int seconds = -1;   // to departure; -1 when not computed (rows above the previous departure)
     std::wstring note;  // mark names, each followed by one space
-    ColorRef colour = 0;
+    ColorRef color = 0;
     int distance = 0;  // nextIndex - index
 };
 
 // The names of the first two legend marks of a departure, with their colours (0 when none).
 struct RowMarkNames {
     std::wstring name1;
-    ColorRef colour1 = 0;
+    ColorRef color1 = 0;
     std::wstring name2;
-    ColorRef colour2 = 0;
+    ColorRef color2 = 0;
 };
 
 // Where the view stands at a moment: the section of the timetable day on show (the moment's own
@@ -99,7 +106,7 @@ struct ViewPlace {
 // the colour list and the holiday calendar, which its owner keeps alive.
 class Timetable {
 public:
-    Timetable(const AppSettings& settings, const ColorTable& colours,
+    Timetable(const AppSettings& settings, const ColorTable& colors,
               const HolidayCalendar& holidays);
 
     // Replaces the content with the file's; false (and nothing changed) when it cannot be read.
@@ -138,7 +145,7 @@ public:
     DayType dayType = 0;
 
     const AppSettings& settings() const { return *settings_; }
-    const ColorTable& colours() const { return *colours_; }
+    const ColorTable& colors() const { return *colors_; }
     const HolidayCalendar& holidays() const { return *holidays_; }
     // The words of the row labels; the board's own Japanese until a window sets its own.
     const BoardWords& words() const { return words_; }
@@ -162,7 +169,7 @@ private:
     std::optional<long long> viewDay_;  // the day the view lies on: the day on show
     long long nowSeconds_ = 0;          // currentMoment in seconds of the day on show
     const AppSettings* settings_;
-    const ColorTable* colours_;
+    const ColorTable* colors_;
     const HolidayCalendar* holidays_;
     BoardWords words_;
 };

@@ -29,7 +29,7 @@ std::optional<HourStep> FindHourStep(const Timetable& timetable, bool later) {
             continue;
         }
         const int hour = static_cast<int>(place.seconds / 3600);
-        if (place.section->departures[static_cast<std::size_t>(place.index)].time / 60 == hour) {
+        if (place.section->DepartureAt(place.index).time / 60 == hour) {
             return HourStep{t, place.index};
         }
     }
@@ -38,9 +38,8 @@ std::optional<HourStep> FindHourStep(const Timetable& timetable, bool later) {
 
 std::optional<Moment> PreviousDepartureMoment(const Timetable& timetable, int topRow) {
     const DaySection* section = timetable.FindSection();
-    if (section == nullptr || topRow <= 0 ||
-        static_cast<std::size_t>(topRow - 1) >= section->departures.size()) {
+    if (section == nullptr || topRow <= 0 || topRow - 1 >= section->DepartureCount()) {
         return std::nullopt;
     }
-    return timetable.MomentOfMinute(section->departures[static_cast<std::size_t>(topRow - 1)].time);
+    return timetable.MomentOfMinute(section->DepartureAt(topRow - 1).time);
 }

@@ -14,8 +14,8 @@ public:
     explicit CEdtColor(QWidget* parent = nullptr);
 
     // Sets the colour and rewrites the text from it.
-    void SetColor(ColorRef colour);
-    ColorRef Color() const { return colour_; }
+    void SetColor(ColorRef color);
+    ColorRef Color() const { return color_; }
     // Takes six typed hex digits as the new colour; any other text gives way to the current one.
     void ParseText();
 
@@ -27,5 +27,5 @@ protected:
 private:
     void ChooseColor();
 
-    ColorRef colour_ = 0xFFFFFF;
+    ColorRef color_ = 0xFFFFFF;
 };

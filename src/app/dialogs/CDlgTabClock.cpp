@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgTabClock.h"
+#include "dialogs/CDlgTabClock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,9 +8,9 @@
 
 #include "board/ClockText.h"
 #include "controls/QtConvert.h"
+#include "dialogs/CEdtColor.h"
 #include "i18n/BoardWordsTranslation.h"
 #include "settings/AppSettings.h"
-#include "settings/CEdtColor.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include "OffscreenApp.h"
 #include "TestFiles.h"
 #include "controls/QtConvert.h"
-#include "settings/CDlgSetColor.h"
-#include "settings/CEdtColor.h"
-#include "settings/ColourCommand.h"
+#include "dialogs/CDlgSetColor.h"
+#include "dialogs/CEdtColor.h"
+#include "dialogs/ColorCommand.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
 
@@ -37,13 +37,13 @@ int InkPixels(QWidget& edit, QColor ink, QColor paper) {
     return count;
 }
 
-TEST(ColourEditingTest, ColourEditTakesSixHexDigitsAndPaintsItsColour) {
+TEST(ColorEditingTest, ColorEditTakesSixHexDigitsAndPaintsItsColor) {
     OffscreenApp();
     struct Case {
         QString typed;
         bool byEnter;  // else by leaving the edit
         QString text;
-        ColorRef colour;
+        ColorRef color;
     };
     const std::vector<Case> cases = {
         {QStringLiteral("00ff00"), false, QStringLiteral("00FF00"), 0x00FF00},
@@ -64,11 +64,11 @@ TEST(ColourEditingTest, ColourEditTakesSixHexDigitsAndPaintsItsColour) {
             QApplication::sendEvent(&edit, &out);
         }
         EXPECT_EQ(edit.text(), c.text) << c.typed.toStdString();
-        EXPECT_EQ(edit.Color(), c.colour) << c.typed.toStdString();
+        EXPECT_EQ(edit.Color(), c.color) << c.typed.toStdString();
 
         // Dark colours take white text, light ones black.
-        const QColor paper = ToQColor(c.colour);
-        const bool dark = c.colour == 0x800000;
+        const QColor paper = ToQColor(c.color);
+        const bool dark = c.color == 0x800000;
         EXPECT_GT(InkPixels(edit, paper, Qt::gray), 500) << "painted in its colour";
         EXPECT_GT(InkPixels(edit, dark ? Qt::white : Qt::black, paper), 10);
         EXPECT_EQ(InkPixels(edit, dark ? Qt::black : Qt::white, paper), 0);
@@ -77,7 +77,7 @@ TEST(ColourEditingTest, ColourEditTakesSixHexDigitsAndPaintsItsColour) {
 
 // The colour command on the rows of a small timetable: row 0 has two named marks, row 1 one,
 // row 2 none.
-class ColourCommandTest : public ::testing::Test {
+class ColorCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OffscreenApp();
@@ -86,8 +86,8 @@ protected:
                       L"5 ab10 a20 30\n");
         ASSERT_TRUE(timetable_.LoadTimetable(dir_.File(L"line.tbl")));
         timetable_.SetForcedDay(2);
-        colours_.Set(L"快速", 0x0000FF);
-        colours_.Set(L"東京行", 0x00FF00);
+        colors_.Set(L"快速", 0x0000FF);
+        colors_.Set(L"東京行", 0x00FF00);
     }
 
     // Runs the command with `act` operating the dialog once it is up; whether a dialog came up is
@@ -100,20 +100,20 @@ protected:
                 act(*d);
             }
         });
-        const bool changed = RunColourCommand(nullptr, timetable_, row, colours_, dir_.Root());
+        const bool changed = RunColorCommand(nullptr, timetable_, row, colors_, dir_.Root());
         QApplication::processEvents();  // the timer of a dialog that never opened
         return changed;
     }
 
     TempDir dir_;
     AppSettings settings_ = TestSettings();
-    ColorTable colours_;
+    ColorTable colors_;
     HolidayCalendar holidays_;
-    Timetable timetable_{settings_, colours_, holidays_};
+    Timetable timetable_{settings_, colors_, holidays_};
     bool shown_ = false;
 };
 
-TEST_F(ColourCommandTest, ChosenMarkIsColouredOrRemovedAndTheFileWritten) {
+TEST_F(ColorCommandTest, ChosenMarkIsColoredOrRemovedAndTheFileWritten) {
     using Entries = std::map<std::wstring, ColorRef, std::less<>>;
     const auto typeInto = [](CEdtColor& edit, const QString& text) {
         edit.selectAll();
@@ -190,10 +190,10 @@ TEST_F(ColourCommandTest, ChosenMarkIsColouredOrRemovedAndTheFileWritten) {
     };
     for (const Case& c : cases) {
         SetUp();
-        colours_.Save(dir_.File(L"color.ini"));
+        colors_.Save(dir_.File(L"color.ini"));
         EXPECT_EQ(Run(c.row, c.act), c.changed) << c.name;
         EXPECT_EQ(shown_, c.shown) << c.name;
-        EXPECT_EQ(colours_.Entries(), c.expected) << c.name;
+        EXPECT_EQ(colors_.Entries(), c.expected) << c.name;
         ColorTable onDisk;
         onDisk.Load(dir_.File(L"color.ini"));
         EXPECT_EQ(onDisk.Entries(), c.expected) << c.name;
@@ -201,7 +201,7 @@ TEST_F(ColourCommandTest, ChosenMarkIsColouredOrRemovedAndTheFileWritten) {
 }
 
 // A mark is known by the beginning of its name, so that is what a long one shows.
-TEST(ColourEditingTest, LongMarkNamesShowTheirBeginning) {
+TEST(ColorEditingTest, LongMarkNamesShowTheirBeginning) {
     OffscreenApp();
     const std::wstring name = L"快速" + std::wstring(40, L'急') + L"行";
     CDlgSetColor dialog(name, 0x0000FF, name, 0);

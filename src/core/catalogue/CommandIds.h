@@ -2,7 +2,17 @@
 #pragma once
 
 // Command ids of the main window's menu items and buttons. They are the ids the commands have
-// always had, so that key bindings and documentation stay valid.
+// always had, so that key bindings and documentation stay valid. They live in the core because the
+// catalogue numbers the items of the timetable and transfer menus it builds.
+
+// The catalogue's menu items: the parent level, then one id per entry of the current level.
+inline constexpr int kTableMenuParentId = 33000;
+inline constexpr int kTableMenuFirstEntryId = 33001;
+inline constexpr int kTableMenuMaxEntries = 63;
+// The transfer menu: one id per arrival station that offers a transfer.
+inline constexpr int kTransferMenuFirstId = 33100;
+inline constexpr int kTransferMenuMaxRows = 64;
+
 namespace cmd {
 
 inline constexpr int kReadConfiguration = 32796;  // "CFG読込み"
@@ -18,7 +28,7 @@ inline constexpr int kHourEarlier = 32812;
 inline constexpr int kHourLater = 32813;
 inline constexpr int kPreviousDeparture = 32814;
 inline constexpr int kExit = 32815;
-inline constexpr int kColourSettings = 32816;
+inline constexpr int kColorSettings = 32816;
 inline constexpr int kRemindBeforeDeparture = 32817;
 
 // Buttons.

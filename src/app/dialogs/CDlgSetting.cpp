@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgSetting.h"
+#include "dialogs/CDlgSetting.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "settings/CDlgTabBasic.h"
-#include "settings/CDlgTabClock.h"
-#include "settings/CDlgTabFont.h"
-#include "settings/CDlgTabMov1.h"
-#include "settings/CDlgTabSKey.h"
+#include "dialogs/CDlgTabBasic.h"
+#include "dialogs/CDlgTabClock.h"
+#include "dialogs/CDlgTabFont.h"
+#include "dialogs/CDlgTabMov1.h"
+#include "dialogs/CDlgTabSKey.h"
 #include "settings/SettingsMessages.h"
 #include "text/Messenger.h"
 #include "timetable/Clock.h"

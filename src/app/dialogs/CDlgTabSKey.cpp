@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgTabSKey.h"
+#include "dialogs/CDlgTabSKey.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "settings/CDlgTab.h"
+#include "dialogs/CDlgTab.h"
 
 class CEdtSpin;
 class QLineEdit;

@@ -18,8 +18,8 @@ class CDlgSetColor : public QDialog {
 
 public:
     // An empty second name leaves only the first mark to choose.
-    CDlgSetColor(const std::wstring& name1, ColorRef colour1, const std::wstring& name2,
-                 ColorRef colour2, QWidget* parent = nullptr);
+    CDlgSetColor(const std::wstring& name1, ColorRef color1, const std::wstring& name2,
+                 ColorRef color2, QWidget* parent = nullptr);
 
     const ColorDialogResult& result() const { return result_; }
 
@@ -27,8 +27,8 @@ public:
     QRadioButton& secondRadio() const { return *secondRadio_; }
     QLineEdit& firstName() const { return *firstName_; }
     QLineEdit& secondName() const { return *secondName_; }
-    CEdtColor& firstColor() const { return *firstColour_; }
-    CEdtColor& secondColor() const { return *secondColour_; }
+    CEdtColor& firstColor() const { return *firstColor_; }
+    CEdtColor& secondColor() const { return *secondColor_; }
     QPushButton& okButton() const { return *ok_; }
     QPushButton& deleteButton() const { return *delete_; }
 
@@ -39,8 +39,8 @@ private:
     QRadioButton* secondRadio_;
     QLineEdit* firstName_;
     QLineEdit* secondName_;
-    CEdtColor* firstColour_;
-    CEdtColor* secondColour_;
+    CEdtColor* firstColor_;
+    CEdtColor* secondColor_;
     QPushButton* ok_;
     QPushButton* delete_;
     QPushButton* close_;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgTabFont.h"
+#include "dialogs/CDlgTabFont.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "controls/QtConvert.h"
+#include "dialogs/CEdtSpin.h"
 #include "settings/AppSettings.h"
-#include "settings/CEdtSpin.h"
 
 CDlgTabFont::CDlgTabFont(AppSettings& settings, Messenger& messenger, QWidget* parent)
     : CDlgTab(settings, messenger, parent) {

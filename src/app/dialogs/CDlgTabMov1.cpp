@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgTabMov1.h"
+#include "dialogs/CDlgTabMov1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,8 +7,8 @@
 #include <QGridLayout>
 #include <algorithm>
 
+#include "dialogs/CEdtSpin.h"
 #include "settings/AppSettings.h"
-#include "settings/CEdtSpin.h"
 
 namespace {
 

@@ -11,5 +11,5 @@ class Timetable;
 // for the colour of one of the row's first two named marks and writes the table to "color.ini"
 // in the data root. True when the table changed; the list then shows the new colour at its next
 // redraw, as it reads the same table.
-bool RunColourCommand(QWidget* parent, const Timetable& timetable, int selectedRow,
-                      ColorTable& table, const std::wstring& dataPath);
+bool RunColorCommand(QWidget* parent, const Timetable& timetable, int selectedRow,
+                     ColorTable& table, const std::wstring& dataPath);

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/ColourCommand.h"
+#include "dialogs/ColorCommand.h"
 
+#include "dialogs/CDlgSetColor.h"
 #include "files/PathLookup.h"
-#include "settings/CDlgSetColor.h"
 #include "settings/ColorChoice.h"
 #include "timetable/Timetable.h"
 
-bool RunColourCommand(QWidget* parent, const Timetable& timetable, int selectedRow,
-                      ColorTable& table, const std::wstring& dataPath) {
+bool RunColorCommand(QWidget* parent, const Timetable& timetable, int selectedRow,
+                     ColorTable& table, const std::wstring& dataPath) {
     RowMarkNames marks;
     if (selectedRow < 0 || !timetable.GetRowMarkNames(selectedRow, marks) ||
         (marks.name1.empty() && marks.name2.empty())) {
         return false;
     }
-    CDlgSetColor dialog(marks.name1, marks.colour1, marks.name2, marks.colour2, parent);
+    CDlgSetColor dialog(marks.name1, marks.color1, marks.name2, marks.color2, parent);
     if (dialog.exec() != QDialog::Accepted ||
         !ApplyColorDialogResult(table, marks.name1, marks.name2, dialog.result())) {
         return false;

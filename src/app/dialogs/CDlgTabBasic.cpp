@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgTabBasic.h"
+#include "dialogs/CDlgTabBasic.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

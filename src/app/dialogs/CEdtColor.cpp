@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CEdtColor.h"
+#include "dialogs/CEdtColor.h"
 
 #include <QColorDialog>
 #include <QKeyEvent>
@@ -11,28 +11,28 @@
 
 namespace {
 
-ColorRef ToColorRef(const QColor& colour) {
-    return static_cast<ColorRef>(colour.red()) | (static_cast<ColorRef>(colour.green()) << 8) |
-           (static_cast<ColorRef>(colour.blue()) << 16);
+ColorRef ToColorRef(const QColor& color) {
+    return static_cast<ColorRef>(color.red()) | (static_cast<ColorRef>(color.green()) << 8) |
+           (static_cast<ColorRef>(color.blue()) << 16);
 }
 
 }  // namespace
 
 CEdtColor::CEdtColor(QWidget* parent) : QLineEdit(parent) {
-    SetColor(colour_);
+    SetColor(color_);
 }
 
-void CEdtColor::SetColor(ColorRef colour) {
-    colour_ = colour;
-    setText(ToQString(ColorHexText(colour)));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, ToQColor(colour));
-    colours.setColor(QPalette::Text, UsesWhiteText(colour) ? Qt::white : Qt::black);
-    setPalette(colours);
+void CEdtColor::SetColor(ColorRef color) {
+    color_ = color;
+    setText(ToQString(ColorHexText(color)));
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, ToQColor(color));
+    colors.setColor(QPalette::Text, UsesWhiteText(color) ? Qt::white : Qt::black);
+    setPalette(colors);
 }
 
 void CEdtColor::ParseText() {
-    SetColor(ParseColorHex(ToWString(text())).value_or(colour_));
+    SetColor(ParseColorHex(ToWString(text())).value_or(color_));
 }
 
 void CEdtColor::mouseReleaseEvent(QMouseEvent* event) {
@@ -60,7 +60,7 @@ void CEdtColor::ChooseColor() {
     for (int i = 0; i < QColorDialog::customCount(); ++i) {
         QColorDialog::setCustomColor(i, Qt::black);
     }
-    const QColor chosen = QColorDialog::getColor(ToQColor(colour_), this, tr("色の設定"),
+    const QColor chosen = QColorDialog::getColor(ToQColor(color_), this, tr("色の設定"),
                                                  QColorDialog::DontUseNativeDialog);
     if (chosen.isValid()) {
         SetColor(ToColorRef(chosen));

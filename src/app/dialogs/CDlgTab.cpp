@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgTab.h"
+#include "dialogs/CDlgTab.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/CDlgTab.h"
+#include "dialogs/CDlgTab.h"
 #include "timetable/Moment.h"
 
 class CEdtColor;

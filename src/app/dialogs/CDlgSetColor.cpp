@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/CDlgSetColor.h"
+#include "dialogs/CDlgSetColor.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,17 +8,17 @@
 #include <QRadioButton>
 
 #include "controls/QtConvert.h"
-#include "settings/CEdtColor.h"
+#include "dialogs/CEdtColor.h"
 
-CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef colour1, const std::wstring& name2,
-                           ColorRef colour2, QWidget* parent)
+CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef color1, const std::wstring& name2,
+                           ColorRef color2, QWidget* parent)
     : QDialog(parent),
       firstRadio_(new QRadioButton(this)),
       secondRadio_(new QRadioButton(this)),
       firstName_(new QLineEdit(ToQString(name1), this)),
       secondName_(new QLineEdit(ToQString(name2), this)),
-      firstColour_(new CEdtColor(this)),
-      secondColour_(new CEdtColor(this)),
+      firstColor_(new CEdtColor(this)),
+      secondColor_(new CEdtColor(this)),
       ok_(new QPushButton(QStringLiteral("OK"), this)),
       delete_(new QPushButton(tr("設定削除"), this)),
       close_(new QPushButton(tr("閉じる"), this)) {
@@ -29,12 +29,12 @@ CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef colour1, const st
         name->setCursorPosition(0);
         name->setToolTip(name->text());
     }
-    firstColour_->SetColor(colour1);
-    secondColour_->SetColor(colour2);
-    (InitialColorChoice(name2, colour2) == 1 ? secondRadio_ : firstRadio_)->setChecked(true);
+    firstColor_->SetColor(color1);
+    secondColor_->SetColor(color2);
+    (InitialColorChoice(name2, color2) == 1 ? secondRadio_ : firstRadio_)->setChecked(true);
     if (name2.empty()) {
         for (QWidget* w : {static_cast<QWidget*>(secondRadio_), static_cast<QWidget*>(secondName_),
-                           static_cast<QWidget*>(secondColour_)}) {
+                           static_cast<QWidget*>(secondColor_)}) {
             w->setEnabled(false);
         }
     }
@@ -42,10 +42,10 @@ CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef colour1, const st
     auto* grid = new QGridLayout;
     grid->addWidget(firstRadio_, 0, 0);
     grid->addWidget(firstName_, 0, 1);
-    grid->addWidget(firstColour_, 0, 2);
+    grid->addWidget(firstColor_, 0, 2);
     grid->addWidget(secondRadio_, 1, 0);
     grid->addWidget(secondName_, 1, 1);
-    grid->addWidget(secondColour_, 1, 2);
+    grid->addWidget(secondColor_, 1, 2);
     grid->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -64,11 +64,11 @@ CDlgSetColor::CDlgSetColor(const std::wstring& name1, ColorRef colour1, const st
 
 void CDlgSetColor::Finish(bool deleteRequest) {
     // Digits typed last count even when the button was reached without leaving their edit.
-    firstColour_->ParseText();
-    secondColour_->ParseText();
+    firstColor_->ParseText();
+    secondColor_->ParseText();
     result_.choice = firstRadio_->isChecked() ? 0 : 1;
     result_.deleteRequest = deleteRequest;
-    result_.colour1 = firstColour_->Color();
-    result_.colour2 = secondColour_->Color();
+    result_.color1 = firstColor_->Color();
+    result_.color2 = secondColor_->Color();
     accept();
 }

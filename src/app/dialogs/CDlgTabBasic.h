@@ -5,7 +5,7 @@
 #include <functional>
 #include <utility>
 
-#include "settings/CDlgTab.h"
+#include "dialogs/CDlgTab.h"
 
 class QCheckBox;
 class QLineEdit;
