@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "../tests/support/DemoTimetable.h"
+#include "board/BoardSession.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
@@ -41,11 +42,11 @@ struct Board {
         // 10:00:10 on a Monday: 10:01 and 10:08 leave within the bar's ten minutes.
         const Moment now = Moment::FromFields(2026, 12, 7, 10, 0, 10);
         time.Set(now);
-        demo.timetable.FindNextDeparture(now, true);
         list.ResetRows(&demo.timetable);
-        const int next = list.TrackNow(true, now);
-        list.ShowAt(DisplayMode::RealTime, now);
-        list.SelectRow(next + 2);  // 10:15, whose note is too long for the row
+        BoardSession session(demo.timetable);
+        const BoardFrame frame = session.Tick(now, 0);
+        list.Apply(frame);
+        list.SelectRow(frame.nextRow + 2);  // 10:15, whose note is too long for the row
         QApplication::processEvents();
     }
 

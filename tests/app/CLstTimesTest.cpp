@@ -11,6 +11,7 @@
 
 #include "DemoTimetable.h"
 #include "OffscreenApp.h"
+#include "board/BoardSession.h"
 #include "controls/QtConvert.h"
 
 namespace {
@@ -30,9 +31,11 @@ protected:
     void SetUp() override {
         list_.resize(400, kVisibleRows * list_.RowHeight() + 2 * list_.frameWidth());
         list_.show();
-        demo_.timetable.FindNextDeparture(Monday(10, 0), true);
         list_.ResetRows(&demo_.timetable);
+        list_.Apply(session_.Tick(Monday(10, 0), 0));
     }
+
+    void ShowAt(DisplayMode mode, Moment moment) { list_.Apply(session_.ShowAt(mode, moment)); }
 
     const DaySection& Section() const { return *demo_.timetable.FindSection(); }
     int Departures() const { return Section().DepartureCount(); }
@@ -56,6 +59,7 @@ protected:
     AppSettings settings_ = TestSettings();
     DemoTimetable demo_{settings_};
     CLstTimes list_{settings_};
+    BoardSession session_{demo_.timetable};
 };
 
 TEST_F(CLstTimesTest, RowsForEveryDepartureAndAScreenfulMore) {
@@ -63,45 +67,21 @@ TEST_F(CLstTimesTest, RowsForEveryDepartureAndAScreenfulMore) {
     // The last departure (00:36 of the next night) can be shown at the top.
     const int last = Section().departures.back().time;
     ASSERT_GE(last, 24 * 60);
-    list_.ShowAt(DisplayMode::ViewMoment, Monday(last / 60 - 24, last % 60));
+    ShowAt(DisplayMode::ViewMoment, Monday(last / 60 - 24, last % 60));
     EXPECT_EQ(TopRow(), Departures() - 1);
+
+    // Saturday has fewer departures: the rows are made again for its section.
+    session_.SetRealTime(true);
+    list_.Apply(session_.Tick(Saturday(10, 0), 0));
+    EXPECT_EQ(Section().dayMask, DemoTimetable::kWeekendAndHolidays);
+    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
+    EXPECT_EQ(list_.SelectedRow(), IndexOf(10 * 60));
 
     // A day no section serves leaves the list empty.
     demo_.timetable.sections.clear();
-    list_.ResetRows(&demo_.timetable);
+    list_.Apply(session_.Tick(Saturday(10, 1), 100));
     EXPECT_EQ(list_.count(), 0);
-    EXPECT_EQ(list_.TrackNow(true, Monday(10, 0)), -1);
-    EXPECT_EQ(list_.ShowAt(DisplayMode::ViewMoment, Monday(10, 0)), -1);
-
-    CLstTimes unattached(settings_);
-    EXPECT_EQ(unattached.TrackNow(true, Monday(10, 0)), -1);
-    EXPECT_EQ(unattached.ShowAtMinute(600, Monday(10, 0)), -1);
-}
-
-TEST_F(CLstTimesTest, TrackNowRefillsWhenTheDaysSectionChanges) {
-    const int weekday = list_.TrackNow(true, Monday(10, 0));
-    EXPECT_EQ(weekday, IndexOf(10 * 60 + 1));
-    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
-    // Saturday has fewer departures; the list follows without being told.
-    demo_.timetable.displayMode = DisplayMode::HourBlocks;
-    list_.TrackNow(true, Saturday(10, 0));
-    EXPECT_EQ(Section().dayMask, DemoTimetable::kWeekendAndHolidays);
-    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
-    EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::RealTime);
-    // Out of real time too, staying at the view moment in its mode.
-    int refills = 0;
-    QObject::connect(&list_, &CLstTimes::rowsRefilled, [&refills] { ++refills; });
-    list_.ShowAt(DisplayMode::HourBlocks, Saturday(13, 0));
-    demo_.timetable.SetForcedDay(2);
-    list_.TrackNow(false, Saturday(13, 5));
-    EXPECT_EQ(Section().dayMask, DemoTimetable::kWeekdays);
-    EXPECT_EQ(list_.count(), Departures() + kVisibleRows);
-    EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::HourBlocks);
-    EXPECT_EQ(list_.SelectedRow(), IndexOf(13 * 60 + 3));
-    EXPECT_EQ(TopRow(), IndexOf(13 * 60 + 3));
-    EXPECT_EQ(refills, 1);
-    list_.TrackNow(false, Saturday(13, 6));
-    EXPECT_EQ(refills, 1);
+    EXPECT_EQ(list_.SelectedRow(), -1);
 }
 
 TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
@@ -114,28 +94,24 @@ TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
     QApplication::processEvents();
     const int noon = IndexOf(12 * 60);
     ASSERT_GE(noon, 1);
-    EXPECT_EQ(list_.ShowAt(DisplayMode::ViewMoment, Monday(11, 58)), noon);
+    ShowAt(DisplayMode::ViewMoment, Monday(11, 58));
     EXPECT_EQ(list_.currentRow(), noon);
     EXPECT_EQ(TopRow(), noon);
-    EXPECT_EQ(list_.RememberedSelection(), -1);  // Qt's current row was never chosen
 
     settings_.prevDisp = 1;
     const int later = IndexOf(13 * 60 + 3);
-    EXPECT_EQ(list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0)), later);
+    ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
     EXPECT_EQ(TopRow(), later - 1);
-    EXPECT_EQ(list_.RememberedSelection(), noon);
 
     list_.SelectRow(5);
     EXPECT_EQ(list_.currentRow(), 5);
-    EXPECT_EQ(list_.RememberedSelection(), later);
     // A current row whose selection was cleared (Ctrl+click) is selected again.
     list_.clearSelection();
     list_.SelectRow(5);
     EXPECT_TRUE(list_.item(5)->isSelected());
-    EXPECT_EQ(list_.RememberedSelection(), -1);
-    list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
+    ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
     list_.clearSelection();
-    list_.ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
+    ShowAt(DisplayMode::ViewMoment, Monday(13, 0));
     EXPECT_TRUE(list_.item(later)->isSelected());
     list_.SelectRow(5);
     // None of this was the user's doing; a key press is.
@@ -148,7 +124,7 @@ TEST_F(CLstTimesTest, ShowAtPutsTheDepartureAtTheTopAndSelectsIt) {
 // A single-selection list keeps its one selected row: the arrival list follows that row.
 TEST_F(CLstTimesTest, CtrlClickAndCtrlSpaceKeepTheSelectedRow) {
     const int row = IndexOf(12 * 60);
-    list_.ShowAt(DisplayMode::ViewMoment, Monday(11, 58));
+    ShowAt(DisplayMode::ViewMoment, Monday(11, 58));
     ASSERT_TRUE(list_.item(row)->isSelected());
     const QPointF centre = list_.visualItemRect(list_.item(row)).center();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -166,38 +142,12 @@ TEST_F(CLstTimesTest, CtrlClickAndCtrlSpaceKeepTheSelectedRow) {
     EXPECT_EQ(list_.currentRow(), row);
 }
 
-TEST_F(CLstTimesTest, ShowAtMinuteAfterMidnightIsTomorrow) {
-    struct Case {
-        int minutes;
-        int day;
-        int hour;
-        int minute;
-        DisplayMode mode;
-    };
-    const std::vector<Case> cases = {
-        {10 * 60 + 30, 7, 10, 30, DisplayMode::ViewMoment},
-        {23 * 60 + 59, 7, 23, 59, DisplayMode::ViewMoment},
-        {24 * 60 + 20, 8, 0, 20, DisplayMode::ViewMoment},
-        {-1, 7, 9, 15, DisplayMode::RealTime},
-    };
-    for (const Case& c : cases) {
-        list_.ShowAtMinute(c.minutes, Monday(9, 15));
-        const MomentFields shown = demo_.timetable.viewMoment.Fields();
-        EXPECT_EQ(shown.day, c.day) << c.minutes;
-        EXPECT_EQ(shown.hour, c.hour) << c.minutes;
-        EXPECT_EQ(shown.minute, c.minute) << c.minutes;
-        EXPECT_EQ(demo_.timetable.displayMode, c.mode) << c.minutes;
-    }
-}
-
-TEST_F(CLstTimesTest, DrawingRemembersTheNextDepartureAndColorsTheSelection) {
-    const int next = list_.TrackNow(true, Monday(10, 0));
-    list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
+TEST_F(CLstTimesTest, DrawingColorsTheSelection) {
+    const int next = IndexOf(10 * 60 + 1);
     ASSERT_EQ(list_.currentRow(), next);
     // 10:01 has the marks "c": the blue of 各駅停車.
     ASSERT_EQ(Section().DepartureAt(next).marks, L"c");
     const QImage image = Render();
-    EXPECT_EQ(list_.NextRow(), next);
     const QRect row = list_.visualItemRect(list_.item(next));
     const QPoint inImage = list_.viewport()->mapTo(&list_, row.topRight());
     EXPECT_EQ(image.pixelColor(inImage.x() - 1, inImage.y() + 1),
@@ -218,7 +168,6 @@ struct PaintRecorder : QObject {
 // A paint that covered only part of a row (the strip a scroll uncovers) leaves the rest of it
 // as it was: the next refresh paints the row whole, so no old label can stay behind.
 TEST_F(CLstTimesTest, ARowPaintedInPartIsPaintedWholeAtTheNextRefresh) {
-    list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
     QApplication::processEvents();
     PaintRecorder recorder;
     list_.viewport()->installEventFilter(&recorder);
@@ -237,7 +186,6 @@ TEST_F(CLstTimesTest, ARowPaintedInPartIsPaintedWholeAtTheNextRefresh) {
 // With the keyboard focus the current row is framed, dotted, in the colour of its text (white on
 // the selected row); the frame stands still, so refreshes that change nothing paint nothing.
 TEST_F(CLstTimesTest, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
-    list_.ShowAt(DisplayMode::RealTime, Monday(10, 0));
     const QRect row = list_.visualItemRect(list_.item(list_.currentRow()));
     // A dot of the top edge, above the progress bar and the text, and one of the right edge.
     const QPoint edge =

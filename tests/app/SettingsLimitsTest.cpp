@@ -8,6 +8,7 @@
 #include "DemoTimetable.h"
 #include "NumericSettingKeys.h"
 #include "OffscreenApp.h"
+#include "board/BoardSession.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "files/SJisLines.h"
@@ -34,12 +35,13 @@ TEST(SettingsLimitsTest, ListAndClockDrawAtEveryNumericKeysLimits) {
             DemoTimetable demo(limited);
             CLstTimes list(limited);
             list.resize(400, 10 * list.RowHeight());
-            demo.timetable.FindNextDeparture(monday, true);
             list.ResetRows(&demo.timetable);
-            list.TrackNow(true, monday);
+            BoardSession session(demo.timetable);
+            const BoardFrame shown = session.Tick(monday, 0);
+            list.Apply(shown);
             // A day change that far away leaves no timetable day to show; any other key does.
             if (std::string(key) != "DayChgHour") {
-                EXPECT_GE(list.ShowAt(DisplayMode::RealTime, monday), 0) << line;
+                EXPECT_GE(shown.selectedRow, 0) << line;
             }
             for (unsigned frame : {0u, 7u, 4000000000u}) {
                 list.SetFrame(frame);

@@ -80,7 +80,9 @@ TEST_F(BoardSessionTest, AViewKeepsItsMomentAndModeAcrossTicks) {
     BoardFrame frame = session_.ShowAt(DisplayMode::HourBlocks, Saturday(13, 0));
     EXPECT_FALSE(frame.realTime);
     EXPECT_EQ(frame.selectedRow, IndexOf(13 * 60));
-    EXPECT_EQ(frame.arrivals, ArrivalsChange::Keep);
+    EXPECT_EQ(frame.arrivals, ArrivalsChange::Rebuild);  // the stations of the new selection
+    EXPECT_EQ(session_.ShowAt(DisplayMode::HourBlocks, Saturday(13, 0)).arrivals,
+              ArrivalsChange::Keep);
 
     frame = session_.SetForcedDay(2, Saturday(13, 5), 100);
     EXPECT_TRUE(frame.refilled);

@@ -37,7 +37,7 @@ void CLstTimes::ApplySettings() {
     viewport()->update();
 }
 
-void CLstTimes::ResetRows(Timetable* timetable) {
+void CLstTimes::ResetRows(const Timetable* timetable) {
     timetable_ = timetable;
     rowKeys_.clear();
     const int spare = listrow::VisibleRowCount(viewport()->height(), RowHeight());
@@ -45,7 +45,6 @@ void CLstTimes::ResetRows(Timetable* timetable) {
     clear();
     settingSelection_ = false;
     const DaySection* section = timetable != nullptr ? timetable->FindSection() : nullptr;
-    filledMask_ = section != nullptr ? section->dayMask : 0;
     if (section == nullptr) {
         return;
     }
@@ -57,70 +56,21 @@ void CLstTimes::ResetRows(Timetable* timetable) {
     setUpdatesEnabled(true);
 }
 
-int CLstTimes::TrackNow(bool realTime, Moment now) {
-    if (timetable_ == nullptr) {
-        return -1;
+void CLstTimes::Apply(const BoardFrame& frame) {
+    if (frame.refilled) {
+        ResetRows(timetable_);
     }
-    const int index = timetable_->FindNextDeparture(now, realTime);
-    if (RefillForNewSection()) {
-        if (!realTime) {
-            // The day on show changed under a view: the new section's rows, at the same time.
-            ShowAt(timetable_->displayMode, timetable_->viewMoment);
+    if (frame.selectedRow >= 0) {
+        if (frame.selectInPlace) {
+            SelectRowInPlace(frame.selectedRow);
+        } else {
+            SelectRow(frame.selectedRow);
         }
-        Q_EMIT rowsRefilled();
     }
-    if (!realTime) {
-        return index;
-    }
-    if (timetable_->FindSection() == nullptr) {
-        return -1;
-    }
-    timetable_->displayMode = DisplayMode::RealTime;
-    return index;
-}
-
-int CLstTimes::ShowAt(DisplayMode mode, Moment moment) {
-    if (timetable_ == nullptr) {
-        return -1;
-    }
-    timetable_->displayMode = mode;
-    const int index = timetable_->FindViewDeparture(moment);
-    // A moment of a later day shows that day's section.
-    const bool refilled = RefillForNewSection();
-    if (index >= 0) {
-        rememberedSelection_ = SelectedRow();
-        if (!IsSelected(index)) {
-            SelectProgrammatically(index);
-        }
-        ScrollToTop(settings_.prevDisp != 0 && index >= 1 ? index - 1 : index);
-    }
-    if (refilled) {
-        Q_EMIT rowsRefilled();
-    }
-    return index;
-}
-
-int CLstTimes::ShowAtMinute(int minutes, Moment now) {
-    if (minutes == -1) {
-        return ShowAt(DisplayMode::RealTime, now);
-    }
-    if (timetable_ == nullptr) {
-        return -1;
-    }
-    return ShowAt(DisplayMode::ViewMoment, timetable_->MomentOfMinute(minutes));
-}
-
-bool CLstTimes::RefillForNewSection() {
-    const DaySection* section = timetable_->FindSection();
-    if ((section != nullptr ? section->dayMask : 0) == filledMask_) {
-        return false;
-    }
-    ResetRows(timetable_);
-    return true;
+    ScrollToTop(frame.topRow);
 }
 
 void CLstTimes::SelectRow(int index) {
-    rememberedSelection_ = SelectedRow();
     if (!IsSelected(index)) {
         SelectProgrammatically(index);
     }
@@ -156,9 +106,6 @@ QString CLstTimes::SpokenRow(int row) const {
 void CLstTimes::DrawRow(QPainter& painter, const QRect& rect, int row, bool selected,
                         bool focusMark) {
     ListRowView view = renderer_.MakeRow(timetable_, row);
-    if (view.nextDeparture) {
-        nextRow_ = row;
-    }
     renderer_.PaintRow(painter, rect, view, selected, frame_, focusMark);
     if (row >= 0 && row < count()) {
         rowKeys_.resize(static_cast<std::size_t>(count()));
@@ -216,4 +163,8 @@ void CLstTimes::ScrollToTop(int row) {
     if (row >= 0 && row < count()) {
         scrollToItem(item(row), QAbstractItemView::PositionAtTop);
     }
+}
+
+int CLstTimes::TopRow() const {
+    return indexAt(QPoint(1, 1)).row();
 }

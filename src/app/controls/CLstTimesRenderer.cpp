@@ -33,7 +33,6 @@ ListRowView CLstTimesRenderer::MakeRow(const Timetable* timetable, int index) co
     view.note = std::move(info.note);
     view.color = info.color;
     view.seconds = info.seconds;
-    view.nextDeparture = info.label == words_.nextLabels[0];
     return view;
 }
 

@@ -21,7 +21,6 @@ struct ListRowView {
     std::wstring note;
     ColorRef color = 0;
     int seconds = -1;  // to departure; -1 for rows without one
-    bool nextDeparture = false;
 };
 
 // Everything a painted row depends on; two equal keys paint the same pixels, so a row whose key

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <utility>
 
+#include "board/BoardFrame.h"
 #include "board/WindowLayout.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/CommandIds.h"
@@ -137,6 +138,7 @@ void CKovarisDlg::BuildControls() {
     combo_->setMaxVisibleItems(30);
     clockView_ = new CCstClock(settings_, clock_, this);
     departures_ = new CLstTimes(settings_, this);
+    departures_->ResetRows(&timetable_);  // the list draws what the session leaves in it
     arrivals_ = new SingleChoiceList(this);
     arrivals_->setFont(MakeSettingsFont(settings_.fntTrns, settings_.trnsLstFontSize));
     arrivals_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -192,8 +194,7 @@ void CKovarisDlg::ConnectControls() {
     connect(departures_, &CLstTimes::userSelectionChanged, this,
             &CKovarisDlg::OnDepartureSelectionChange);
     connect(departures_, &CLstTimes::userScrolled, this,
-            [this] { scrollHold_.Touch(clock_.TickMs()); });
-    connect(departures_, &CLstTimes::rowsRefilled, this, &CKovarisDlg::ArrivalsOfSelectedRow);
+            [this] { session_.UserScrolled(clock_.TickMs()); });
     connect(arrivals_, &QListWidget::itemDoubleClicked, this, [this] { Transfer(); });
     startupTimer_.setSingleShot(true);
     connect(&startupTimer_, &QTimer::timeout, this, &CKovarisDlg::OnStartupTimer);
@@ -211,8 +212,6 @@ void CKovarisDlg::Initialise() {
             std::wstring(kSettingsWarningTitle),
             UnreadFileText(kColorFileName, DataRootFile(settings_.dataPath, L"color.ini")));
     }
-    realTime_ = true;
-    timetable_.SetForcedDay(0);
     MarkDayMenu();
     menu_->SetChecked(cmd::kReadConfiguration, settings_.cfgRead != 0);
     menu_->SetChecked(cmd::kRemindBeforeDeparture, run_.reminder.IsOn());
@@ -240,7 +239,7 @@ void CKovarisDlg::OnRefreshTimer() {
     const std::uint64_t tick = clock_.TickMs();
     // A late timer must not run two refreshes back to back.
     if (tick - lastRefreshTick_ >= kRefreshMs) {
-        Refresh(false);
+        Refresh();
     }
     lastRefreshTick_ = tick;
     refreshTimer_.start(kRefreshMs);
@@ -250,24 +249,17 @@ void CKovarisDlg::StartRefreshTimer() {
     refreshTimer_.start(kRefreshMs);
 }
 
-void CKovarisDlg::Refresh(bool activate) {
-    const Moment now = Now();
-    const int next = departures_->TrackNow(realTime_, now);
-    if (realTime_ && next != -1) {
-        FollowNext(next);
-        if (activate) {
-            menu_->SetChecked(cmd::kRealTimeMode, true);
-        }
-        RefreshArrivals(false);
-    }
-    const DaySection* section = timetable_.FindSection();
-    if (section == nullptr) {
-        clockView_->Tick();
+void CKovarisDlg::Refresh() {
+    ShowRefresh(session_.Tick(Now(), clock_.TickMs()));
+}
+
+void CKovarisDlg::ShowRefresh(const BoardFrame& frame) {
+    ShowFrame(frame);
+    clockView_->Tick();
+    if (timetable_.FindSection() == nullptr) {
         return;
     }
-    clockView_->SetCaptions(section->caption1, section->caption2);
-    clockView_->Tick();
-    const std::wstring_view indicator = run_.indicator.Step(realTime_);
+    const std::wstring_view indicator = run_.indicator.Step(frame.realTime);
     if (!indicator.empty()) {
         realTimeButton_->SetGlyph(ToQString(indicator));
     }
@@ -276,13 +268,21 @@ void CKovarisDlg::Refresh(bool activate) {
     CheckReminder();
 }
 
-void CKovarisDlg::FollowNext(int next) {
-    if (scrollHold_.Holds(clock_.TickMs())) {
-        departures_->SelectRowInPlace(next);
-        return;
+void CKovarisDlg::ShowFrame(const BoardFrame& frame) {
+    departures_->Apply(frame);
+    menu_->SetChecked(cmd::kRealTimeMode, frame.realTime);
+    switch (frame.arrivals) {
+        case ArrivalsChange::Keep:
+            break;
+        case ArrivalsChange::Rebuild:
+            FillArrivals(BuildArrivalListForIndex(timetable_, frame.selectedRow,
+                                                  store_.ConfigurationMode()));
+            break;
+        case ArrivalsChange::Clear:
+            FillArrivals({});
+            break;
     }
-    departures_->ScrollToTop(settings_.prevDisp != 0 && next >= 1 ? next - 1 : next);
-    departures_->SelectRow(next);
+    clockView_->SetCaptions(frame.caption1, frame.caption2);
 }
 
 void CKovarisDlg::CheckReminder() {
@@ -306,41 +306,11 @@ void CKovarisDlg::ShowStatusMessage(const QString& text) {
 }
 
 void CKovarisDlg::SetRealTime(bool on) {
-    realTime_ = on;
-    if (on) {
-        scrollHold_.Release();
-    }
-    menu_->SetChecked(cmd::kRealTimeMode, on);
+    ShowFrame(session_.SetRealTime(on));
 }
 
 void CKovarisDlg::OnDepartureSelectionChange(int row) {
-    if (row != departures_->NextRow()) {
-        SetRealTime(false);
-    }
-    departures_->SetRememberedSelection(row);
-    RefreshArrivals(true);
-}
-
-void CKovarisDlg::RefreshArrivals(bool force) {
-    const int selected = departures_->SelectedRow();
-    if (!force && selected == departures_->RememberedSelection()) {
-        return;
-    }
-    // Nothing selected: the stations of the last selected departure stay on show.
-    if (selected < 0) {
-        return;
-    }
-    FillArrivals(BuildArrivalListForIndex(timetable_, selected, store_.ConfigurationMode()));
-}
-
-void CKovarisDlg::ArrivalsOfSelectedRow() {
-    // With no departure selected, the stations of rows no longer shown would stay and transfer
-    // from the wrong train or line.
-    if (departures_->SelectedRow() < 0) {
-        FillArrivals({});
-    } else {
-        RefreshArrivals(true);
-    }
+    ShowFrame(session_.SelectRow(row));
 }
 
 void CKovarisDlg::FillArrivals(const ArrivalList& list) {
@@ -370,7 +340,7 @@ void CKovarisDlg::RunCommand(int id) {
                 SetRealTime(true);
                 break;
             case cmd::kRealTimeMode:
-                SetRealTime(!realTime_);
+                SetRealTime(!session_.RealTime());
                 break;
             case cmd::kButtonHourEarlier:
             case cmd::kHourEarlier:
@@ -419,9 +389,9 @@ void CKovarisDlg::RunCommand(int id) {
 }
 
 void CKovarisDlg::SetForcedDay(DayType day) {
-    timetable_.SetForcedDay(day);
+    const BoardFrame frame = session_.SetForcedDay(day, Now(), clock_.TickMs());
     MarkDayMenu();
-    Refresh(false);  // the forced day's rows at once, not at the next tick
+    ShowRefresh(frame);
 }
 
 void CKovarisDlg::MarkDayMenu() {
@@ -532,7 +502,7 @@ void CKovarisDlg::OnComboSelectionChange() {
     if (index >= 0) {
         SelectEntry(combo_->itemData(index).toInt());
     }
-    Refresh(true);
+    Refresh();
 }
 
 void CKovarisDlg::OnTableCommand(int id) {
@@ -542,7 +512,7 @@ void CKovarisDlg::OnTableCommand(int id) {
         combo_->setCurrentIndex(item);
     }
     SelectEntry(entry);
-    Refresh(true);
+    Refresh();
 }
 
 void CKovarisDlg::SelectEntry(int index) {
@@ -563,24 +533,17 @@ bool CKovarisDlg::OpenTimetable(const CatalogueEntry& entry) {
 
 bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     WaitCursor wait;
-    if (!timetable_.LoadTimetable(path)) {
-        NameShownTimetable();
+    return ShowOpened(path, session_.Open(path, Now()));
+}
+
+bool CKovarisDlg::ShowOpened(const std::wstring& path, const std::optional<BoardFrame>& frame) {
+    NameShownTimetable();
+    if (!frame) {
         messenger_.Show(std::wstring(kErrorTitle), TimetableLoadFailedMessage(path));
         return false;
     }
-    NameShownTimetable();
-    scrollHold_.Release();
     refreshTimer_.stop();
-    const Moment now = Now();
-    timetable_.FindNextDeparture(now, realTime_);
-    departures_->ResetRows(&timetable_);
-    if (timetable_.displayMode == DisplayMode::ViewMoment) {
-        departures_->ShowAt(DisplayMode::ViewMoment, timetable_.viewMoment);
-    } else {
-        realTime_ = true;
-        departures_->ShowAt(DisplayMode::RealTime, now);
-    }
-    ArrivalsOfSelectedRow();
+    ShowFrame(*frame);
     StartRefreshTimer();
     // Said once the garbled text is on show, which it explains.
     if (timetable_.writtenInUtf8) {
@@ -640,9 +603,7 @@ void CKovarisDlg::Transfer() {
         OpenTimetable(plan.entry);
     }
     SetRealTime(false);
-    departures_->ShowAt(DisplayMode::ViewMoment, arrival);
-    // The stations shown must be those of the departure now selected.
-    RefreshArrivals(false);
+    ShowFrame(session_.ShowAt(DisplayMode::ViewMoment, arrival));
 }
 
 void CKovarisDlg::GoBack(bool toFirst) {
@@ -652,34 +613,22 @@ void CKovarisDlg::GoBack(bool toFirst) {
         return;
     }
     const TransferRecord record = *target;
-    SetRealTime(record.minutes == -1);
+    WaitCursor wait;
     departures_->setUpdatesEnabled(false);
-    departures_->ShowAtMinute(record.minutes, Now());
-    ShowTimetable(record.path);
+    ShowOpened(record.path, session_.Return(record.path, record.minutes, Now()));
     store_.transfers.Remove(toFirst);
     departures_->setUpdatesEnabled(true);
 }
 
 void CKovarisDlg::StepHour(bool later) {
-    const std::optional<HourStep> step = FindHourStep(timetable_, later);
-    if (!step) {
-        return;  // a day without departures has no hour to go to
+    if (const std::optional<BoardFrame> frame = session_.StepHour(later)) {
+        ShowFrame(*frame);
     }
-    SetRealTime(false);
-    departures_->ShowAt(DisplayMode::HourBlocks, step->moment);
-    RefreshArrivals(true);
 }
 
 void CKovarisDlg::ShowPrevious() {
-    const int top = departures_->indexAt(QPoint(1, 1)).row();
-    const std::optional<Moment> moment = PreviousDepartureMoment(timetable_, top);
-    if (!moment) {
-        return;
-    }
-    SetRealTime(false);
-    const int row = timetable_.FindViewDeparture(*moment);
-    if (row != -1) {
-        departures_->ScrollToTop(row);
+    if (const std::optional<BoardFrame> frame = session_.ShowPrevious(departures_->TopRow())) {
+        ShowFrame(*frame);
     }
 }
 
@@ -694,7 +643,7 @@ void CKovarisDlg::RunShortcut(ShortcutAction action) {
             StepHour(action == ShortcutAction::HourNext);
             break;
         case ShortcutAction::RealTimeMode:
-            SetRealTime(!realTime_);
+            SetRealTime(!session_.RealTime());
             break;
         case ShortcutAction::TrnsUp:
         case ShortcutAction::TrnsDown:

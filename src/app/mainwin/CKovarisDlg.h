@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "board/ScrollHold.h"
+#include "board/BoardSession.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueEntry.h"
 #include "catalogue/DataStore.h"
@@ -68,8 +68,8 @@ public:
     void StepHour(bool later);
     void ShowPrevious();
 
-    void Refresh(bool activate);
-    void RefreshArrivals(bool force);
+    // Follows the clock: the board, the clock and the reminder at this moment.
+    void Refresh();
     void SetRealTime(bool on);
     // Runs the command of a menu item or button.
     void RunCommand(int id);
@@ -80,7 +80,7 @@ public:
     void OnStartupTimer();
     void OnRefreshTimer();
 
-    bool RealTime() const { return realTime_; }
+    bool RealTime() const { return session_.RealTime(); }
     const Timetable& timetable() const { return timetable_; }
     const DataStore& store() const { return store_; }
     CLstTimes& departures() const { return *departures_; }
@@ -122,10 +122,13 @@ private:
     void Restart();
     void StartRefreshTimer();
     void FillArrivals(const ArrivalList& list);
-    void FollowNext(int next);
     void NameShownTimetable();
-    // The stations of the selected departure, or none when no departure is selected.
-    void ArrivalsOfSelectedRow();
+    // Shows a timetable the session opened, or says why it could not.
+    bool ShowOpened(const std::wstring& path, const std::optional<BoardFrame>& frame);
+    // What a command left on the board: the list, the arrival stations, the captions.
+    void ShowFrame(const BoardFrame& frame);
+    // The same after a tick, with the clock, the rows' countdowns and the reminder.
+    void ShowRefresh(const BoardFrame& frame);
     Moment Now() const;
 
     AppSettings& settings_;
@@ -134,6 +137,7 @@ private:
     RunState& run_;
     DataStore store_;
     Timetable timetable_;
+    BoardSession session_{timetable_};  // the only writer of what the board shows
 
     QMenuBar* menuBar_ = nullptr;
     MainMenu* menu_ = nullptr;
@@ -148,12 +152,10 @@ private:
     KeyWatch* keyWatch_ = nullptr;
 
     std::vector<ArrivalRow> arrivalRows_;  // what each row of the arrival list stands for
-    ScrollHold scrollHold_;                // a traveller scrolling ahead keeps the view a while
     QTimer startupTimer_;
     QTimer refreshTimer_;
     std::uint64_t lastRefreshTick_ = 0;
     int startRequest_ = -1;  // -1 until the first level has loaded
-    bool realTime_ = true;
     bool restartRequested_ = false;
     bool exitAfterFirstPaint_ = false;
 };

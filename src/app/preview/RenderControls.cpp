@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "DemoTimetable.h"
+#include "board/BoardSession.h"
 #include "controls/CCstClock.h"
 #include "controls/CLstTimes.h"
 #include "controls/FontSetup.h"
@@ -49,7 +50,7 @@ AppSettings BaseSettings() {
 // One picture of the list: `adjust` changes the settings, `position` moves the list.
 bool RenderList(const QString& folder, const QString& name,
                 const std::function<void(AppSettings&)>& adjust,
-                const std::function<void(CLstTimes&, Timetable&)>& position, unsigned frame) {
+                const std::function<void(CLstTimes&, BoardSession&)>& position, unsigned frame) {
     AppSettings settings = BaseSettings();
     adjust(settings);
     DemoTimetable demo(settings);
@@ -57,19 +58,27 @@ bool RenderList(const QString& folder, const QString& name,
     list.resize(kWidth, kVisibleRows * list.RowHeight() + 2 * list.frameWidth());
     list.show();
     QApplication::processEvents();
-    // As the main window opens a timetable: the day's section first, then the rows.
-    demo.timetable.FindNextDeparture(At(10, 0, 10), true);
     list.ResetRows(&demo.timetable);
-    position(list, demo.timetable);
+    BoardSession session(demo.timetable);
+    position(list, session);
     list.SetFrame(frame);
     return Save(list, folder, name);
 }
 
 // Real time, 50 seconds before the 10:01 departure: two bars, one scrolling note.
-void RealTime(CLstTimes& list, Timetable& /*timetable*/) {
-    const int next = list.TrackNow(true, At(10, 0, 10));
-    list.ShowAt(DisplayMode::RealTime, At(10, 0, 10));
-    list.SelectRow(next + 3);
+void RealTime(CLstTimes& list, BoardSession& session) {
+    const BoardFrame frame = session.Tick(At(10, 0, 10), 0);
+    list.Apply(frame);
+    list.SelectRow(frame.nextRow + 3);
+}
+
+// Out of real time at 10:00:10, then shown at `moment`.
+std::function<void(CLstTimes&, BoardSession&)> ViewAt(DisplayMode mode, Moment moment) {
+    return [mode, moment](CLstTimes& list, BoardSession& session) {
+        session.SetRealTime(false);
+        list.Apply(session.Tick(At(10, 0, 10), 0));
+        list.Apply(session.ShowAt(mode, moment));
+    };
 }
 
 bool RenderLists(const QString& folder) {
@@ -92,28 +101,13 @@ bool RenderLists(const QString& folder) {
             s.scrollMode2 = 1;
         },
         RealTime, 40);
-    ok &= RenderList(
-        folder, QStringLiteral("list_hour_blocks"), none,
-        [](CLstTimes& list, Timetable&) {
-            list.TrackNow(false, At(10, 0, 10));
-            list.ShowAt(DisplayMode::HourBlocks, At(11, 0, 0));
-        },
-        0);
+    ok &= RenderList(folder, QStringLiteral("list_hour_blocks"), none,
+                     ViewAt(DisplayMode::HourBlocks, At(11, 0, 0)), 0);
     ok &= RenderList(
         folder, QStringLiteral("list_view_moment_prev_disp"),
-        [](AppSettings& s) { s.prevDisp = 1; },
-        [](CLstTimes& list, Timetable&) {
-            list.TrackNow(false, At(10, 0, 10));
-            list.ShowAtMinute(23 * 60 + 30, At(10, 0, 10));
-        },
-        0);
-    ok &= RenderList(
-        folder, QStringLiteral("list_last_departures_and_blank_rows"), none,
-        [](CLstTimes& list, Timetable&) {
-            list.TrackNow(true, At(10, 0, 10));
-            list.ShowAt(DisplayMode::ViewMoment, At(23, 50, 0));
-        },
-        0);
+        [](AppSettings& s) { s.prevDisp = 1; }, ViewAt(DisplayMode::ViewMoment, At(23, 30, 0)), 0);
+    ok &= RenderList(folder, QStringLiteral("list_last_departures_and_blank_rows"), none,
+                     ViewAt(DisplayMode::ViewMoment, At(23, 50, 0)), 0);
     ok &= RenderList(
         folder, QStringLiteral("list_large_font"), [](AppSettings& s) { s.timeLstFontSize = 140; },
         RealTime, 0);

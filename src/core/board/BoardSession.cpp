@@ -77,6 +77,8 @@ BoardFrame BoardSession::ShowLoaded(Moment now) {
 BoardFrame BoardSession::ShowAt(DisplayMode mode, Moment moment) {
     BoardFrame frame;
     ShowAtInto(mode, moment, frame);
+    // The stations shown must be those of the departure now selected.
+    RefreshArrivals(false, frame);
     return Completed(frame);
 }
 
