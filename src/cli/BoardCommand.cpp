@@ -15,6 +15,7 @@
 #include <string_view>
 #include <thread>
 
+#include "AtOption.h"
 #include "board/RowText.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
@@ -370,14 +371,7 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
     board->add_option("--table", options->table,
                       "timetable file (.TBL), relative to the data root where it is found there "
                       "(default: the start level's default timetable)");
-    board
-        ->add_option("--at", options->at,
-                     "the moment to show, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
-        ->check(CLI::Validator(
-            [](std::string& text) {
-                return ParseMoment(text) ? std::string() : "expected \"YYYY-MM-DD HH:MM:SS\"";
-            },
-            "MOMENT"));
+    AddAtOption(*board, options->at, "the moment to show, \"YYYY-MM-DD HH:MM:SS\" (default: now)");
     board->add_option("--rows", options->rows, "number of rows (default 5)")
         ->check(CLI::Range(1, 999));
     board->add_option("--settings", options->settingsFile,

@@ -3,18 +3,19 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "AtOption.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/DataStore.h"
 #include "files/PathLookup.h"
 #include "settings/AppSettings.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
+#include "timetable/Moment.h"
 
 namespace {
 
@@ -25,26 +26,6 @@ struct CatalogueOptions {
     std::string settingsFile;
     std::vector<std::string> path;
 };
-
-// "YYYY-MM-DD HH:MM:SS"; none when the text does not have that shape or names no date.
-std::optional<Moment> ParseAt(const std::string& text) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &year, &month, &day, &hour, &minute,
-                    &second, &tail) != 6) {
-        return std::nullopt;
-    }
-    const Moment moment = Moment::FromFields(year, month, day, hour, minute, second);
-    if (!moment.IsValid()) {
-        return std::nullopt;
-    }
-    return moment;
-}
 
 // The sub-level of the level shown whose target is `name`, with "\" and "/" alike and
 // without regard to case, as the file system the data comes from would.
@@ -88,7 +69,7 @@ int RunCatalogue(const CatalogueOptions& options, std::ostream& out, std::ostrea
     if (options.configuration) {
         settings.cfgRead = 1;
     }
-    const Moment now = options.at.empty() ? SystemClock().Now() : *ParseAt(options.at);
+    const Moment now = options.at.empty() ? SystemClock().Now() : *ParseMoment(options.at);
 
     DataStore store(settings);
     LevelLoad level = store.EnterLevel(std::nullopt, false, now);
@@ -137,12 +118,8 @@ void AddCatalogueCommand(CLI::App& app, std::ostream& out, std::ostream& err, in
                         "data folder (default: the settings' DataPath)");
     command->add_flag("--cfg", options->configuration,
                       "read vekt.cfg instead of scanning the folders (as CfgRead=1)");
-    command
-        ->add_option("--at", options->at,
-                     "the local time that picks the default entry, \"YYYY-MM-DD HH:MM:SS\"")
-        ->check([](const std::string& text) {
-            return ParseAt(text) ? std::string() : "expected \"YYYY-MM-DD HH:MM:SS\"";
-        });
+    AddAtOption(*command, options->at,
+                "the local time that picks the default entry, \"YYYY-MM-DD HH:MM:SS\"");
     command->add_option("--settings", options->settingsFile,
                         "settings file (default ./Kovaris.ini; never written)");
     command->add_option("path", options->path, "sub-levels to enter in turn, by target");

@@ -36,8 +36,8 @@ TEST(CatalogueCommandTest, DemoLevelsInBothModes) {
              "wakaba_down.TBL\n"
              "  Plain\twakaba_up.TBL\twakaba_up.TBL\t" +
              kDemo + "wakaba_up.TBL\n"},
-        {"morning default",
-         {"--cfg", "--at", "2026-12-08 11:59:00"},
+        {"morning default, at a moment written as the board and the window take it too",
+         {"--cfg", "--at", "2026-12-08T11:59"},
          "* Morning\twakaba_up.TBL\t若葉台 桜川中央方面\t" + kDemo +
              "wakaba_up.TBL\n"
              "  Afternoon\twakaba_down.TBL\t若葉台 北浜方面\t" +

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,46 @@ TEST(MomentTest, HoursAddAcrossDaysAndTheEpoch) {
         ExpectFields(c.from.PlusHours(c.hours), c.fields, c.name);
     }
     EXPECT_EQ(Moment::FromFields(1899, 12, 29, 6, 0, 0), Moment(-1.25));
+}
+
+// Every --at of the window and the terminal tool reads its moment here.
+TEST(MomentTest, ParseMomentTakesTheFormsOfEveryAtOption) {
+    struct Case {
+        const char* text;
+        std::optional<Expected> fields;  // none: refused
+    };
+    const Expected tuesday{2026, 12, 8, 8, 10, 25, 3};
+    const Expected noSeconds{2026, 12, 8, 8, 10, 0, 3};
+    const std::vector<Case> cases = {
+        {"2026-12-08 08:10:25", tuesday},
+        {"2026-12-08T08:10:25", tuesday},
+        {"2026-12-08 08:10", noSeconds},
+        {"2026-12-08T08:10", noSeconds},
+        {"2026-12-08\t08:10:25", tuesday},
+        {"2026-12-08  08:10:25", tuesday},
+        {"2026-1-8 8:05:00", Expected{2026, 1, 8, 8, 5, 0, 5}},
+        {"2024-02-29 23:59:59", Expected{2024, 2, 29, 23, 59, 59, 5}},
+        {"", std::nullopt},
+        {"yesterday", std::nullopt},
+        {"2026-12-08", std::nullopt},
+        {"2026-12-08 08", std::nullopt},
+        {"2026-12-0808:10:25", std::nullopt},
+        {"2026-12-08x08:10:25", std::nullopt},
+        {"2026/12/08 08:10:25", std::nullopt},
+        {"2026-12-08 08:10:25 ", std::nullopt},
+        {"2026-12-08 08:10:25Z", std::nullopt},
+        {"2026-02-30 10:00:00", std::nullopt},
+        {"2025-02-29 12:00:00", std::nullopt},
+        {"2026-12-08 24:00:00", std::nullopt},
+        {"2026-12-08 08:60:00", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Moment> moment = ParseMoment(c.text);
+        ASSERT_EQ(moment.has_value(), c.fields.has_value()) << c.text;
+        if (moment) {
+            ExpectFields(*moment, *c.fields, c.text);
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timetable/Moment.h"
 
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -112,7 +113,8 @@ std::optional<Moment> ParseMoment(const std::string& text) {
             return std::nullopt;
         }
     }
-    if (separator != ' ' && separator != 'T') {
+    // Any white space between date and time, as a typed or scripted moment may have a tab there.
+    if (separator != 'T' && std::isspace(static_cast<unsigned char>(separator)) == 0) {
         return std::nullopt;
     }
     const Moment moment = Moment::FromFields(year, month, day, hour, minute, second);

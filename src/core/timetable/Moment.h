@@ -44,6 +44,7 @@ private:
     bool valid_ = true;
 };
 
-// "YYYY-MM-DD HH:MM:SS" (or "T" between date and time, or without seconds), as the programs'
-// --at options take it; none for anything else or a date that does not exist.
+// "YYYY-MM-DD HH:MM:SS", with "T" or any white space between date and time, with or without
+// the seconds, as every --at option of the programs takes it; none for anything else or a
+// moment that does not exist.
 std::optional<Moment> ParseMoment(const std::string& text);
