@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "AtOption.h"
+#include "board/BoardSession.h"
 #include "board/RowText.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
@@ -58,13 +59,6 @@ std::wstring DayTypeText(const Timetable& table) {
     return text + L")";
 }
 
-// The row the list puts on top after a real-time refresh.
-int TopRow(const Timetable& table) {
-    if (table.settings().prevDisp != 0 && table.nextIndex >= 1) {
-        return table.nextIndex - 1;
-    }
-    return table.nextIndex;
-}
 
 void WriteLine(std::ostream& out, const BoardLine& line, bool colors, bool clearRest) {
     const bool styled = colors && (line.next || line.color.has_value());
@@ -240,9 +234,10 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
         return 1;
     }
 
+    BoardSession session(table);
     const bool colorful = WantsColors(out, options.color);
     if (!options.watch) {
-        std::vector<BoardLine> lines = BuildBoardLines(table, clock.Now(), options.rows);
+        std::vector<BoardLine> lines = BuildBoardLines(session, clock.Now(), options.rows);
         if (options.arrivals) {
             AppendArrivalLines(table, lines);
         }
@@ -251,7 +246,7 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
     }
 
     InterruptGuard guard;
-    BoardWatch watch{table, clock, options.rows, IsTerminal(out), colorful, {}, options.arrivals};
+    BoardWatch watch{session, clock, options.rows, IsTerminal(out), colorful, {}, options.arrivals};
     if (fixedClock) {
         watch.waitForNextSecond = [&fixedClock] { return WaitOneSecond(*fixedClock); };
     } else {
@@ -278,16 +273,18 @@ std::wstring BoardHeading(const Timetable& table) {
     return heading;
 }
 
-std::vector<BoardLine> BuildBoardLines(Timetable& table, Moment moment, int rows) {
-    const int next = table.FindNextDeparture(moment, true);
+std::vector<BoardLine> BuildBoardLines(BoardSession& session, Moment moment, int rows) {
+    return BoardLinesOf(session.timetable(), session.Tick(moment, 0), rows);
+}
+
+std::vector<BoardLine> BoardLinesOf(const Timetable& table, const BoardFrame& frame, int rows) {
     std::vector<BoardLine> lines;
     lines.push_back({BoardHeading(table), std::nullopt, false});
-    if (next < 0) {
+    if (frame.nextRow < 0) {
         lines.push_back({std::wstring(kNoDepartures), std::nullopt, false});
         return lines;
     }
-    table.displayMode = DisplayMode::RealTime;
-    const int top = TopRow(table);
+    const int top = frame.topRow >= 0 ? frame.topRow : frame.nextRow;
     RowInfo row;
     for (int index = top; index < top + rows; ++index) {
         row.color = kNoColor;
@@ -295,7 +292,8 @@ std::vector<BoardLine> BuildBoardLines(Timetable& table, Moment moment, int rows
             lines.push_back({BlankRowText(), std::nullopt, false});
             continue;
         }
-        BoardLine line{RowText(row, table.settings()) + row.note, std::nullopt, index == next};
+        BoardLine line{RowText(row, table.settings()) + row.note, std::nullopt,
+                       index == frame.nextRow};
         line.text.resize(wtext::TrimRight(line.text).size());
         if (row.color != kNoColor) {
             line.color = row.color;
@@ -338,9 +336,9 @@ void RunBoardWatch(const BoardWatch& watch, std::ostream& out) {
     bool first = true;
     do {
         const Moment now = watch.clock.Now();
-        std::vector<BoardLine> lines = BuildBoardLines(watch.table, now, watch.rows);
+        std::vector<BoardLine> lines = BuildBoardLines(watch.session, now, watch.rows);
         if (watch.arrivals) {
-            AppendArrivalLines(watch.table, lines);
+            AppendArrivalLines(watch.session.timetable(), lines);
         }
         if (watch.inPlace) {
             // Overwrite line by line instead of clearing first, so nothing flickers.

@@ -13,8 +13,10 @@
 namespace CLI {
 class App;
 }
+class BoardSession;
 class Clock;
 class Timetable;
+struct BoardFrame;
 
 // One line of the terminal board.
 struct BoardLine {
@@ -27,7 +29,10 @@ struct BoardLine {
 // (title, the section's captions, the day type), then `rows` rows from the list's top row, each
 // with its note and without trailing blanks; spare rows after the last departure read
 // "　　　 --:--". Without a section for the day, the heading and "本日の発車はありません".
-std::vector<BoardLine> BuildBoardLines(Timetable& table, Moment moment, int rows);
+std::vector<BoardLine> BuildBoardLines(BoardSession& session, Moment moment, int rows);
+// The same lines for the board as a command of `table`'s session left it, from the frame's top
+// row (the next departure's when the frame keeps the scroll).
+std::vector<BoardLine> BoardLinesOf(const Timetable& table, const BoardFrame& frame, int rows);
 
 // "title  caption1 caption2  (月曜)"; empty parts are left out, a holiday shows its name.
 std::wstring BoardHeading(const Timetable& table);
@@ -47,7 +52,7 @@ void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool col
 // frame overwrites the last one; otherwise frames follow each other, separated by an empty line.
 // `waitForNextSecond` sleeps (and returns false when interrupted).
 struct BoardWatch {
-    Timetable& table;
+    BoardSession& session;
     const Clock& clock;
     int rows = 5;
     bool inPlace = false;

@@ -23,10 +23,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "BoardCommand.h"
 #include "OffscreenApp.h"
 #include "TestFiles.h"
+#include "board/BoardSession.h"
 #include "board/ScrollHold.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
@@ -248,6 +251,63 @@ TEST_F(MainWindowTest, TwoTransfersThenBackOneAndBackToTheFirst) {
     EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
     EXPECT_TRUE(window.RealTime());
     EXPECT_TRUE(window.store().transfers.empty());
+}
+
+// The terminal board and the window share one code path: after the same commands at the same
+// moments, the rows the window shows from its top row are the lines `kovaris board` prints.
+TEST_F(MainWindowTest, TheTerminalBoardShowsTheWindowsRows) {
+    WriteSettings(L"CfgRead=1\nPREV_DISP=1\n");
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    Timetable table(*settings_, window.store().colors, window.store().holidays);
+    BoardSession session(table);
+    std::optional<BoardFrame> board = session.Open(window.timetable().path, clock_.Now());
+    ASSERT_TRUE(board.has_value());
+    struct Step {
+        const char* name;
+        std::function<void()> onWindow;
+        std::function<std::optional<BoardFrame>()> onBoard;
+    };
+    const auto tick = [this, &session] { return session.Tick(clock_.Now(), 0); };
+    const auto command = [this](int id) { return [this, id] { window_->RunCommand(id); }; };
+    const std::vector<Step> steps = {
+        {"a minute on", [this] { Advance(60 * 1000); }, tick},
+        {"an hour later", command(cmd::kHourLater), [&session] { return session.StepHour(true); }},
+        {"and another", command(cmd::kHourLater), [&session] { return session.StepHour(true); }},
+        {"an hour earlier", command(cmd::kHourEarlier),
+         [&session] { return session.StepHour(false); }},
+        {"the departure above", command(cmd::kPreviousDeparture),
+         [&session, &board] { return session.ShowPrevious(board->topRow); }},
+        {"back to real time",
+         [this] {
+             window_->RunCommand(cmd::kButtonRealTime);
+             Advance(100);
+         },
+         [&session, tick] {
+             session.SetRealTime(true);
+             return tick();
+         }},
+        {"Saturday", command(cmd::kDayAutomatic + 7),
+         [this, &session] { return session.SetForcedDay(7, clock_.Now(), 0); }},
+    };
+    for (const Step& step : steps) {
+        step.onWindow();
+        const int keptTop = board->topRow;
+        board = step.onBoard();
+        ASSERT_TRUE(board.has_value()) << step.name;
+        if (board->topRow < 0) {
+            board->topRow = keptTop;  // the frame kept the scroll
+        }
+        const std::vector<BoardLine> lines = BoardLinesOf(table, *board, 8);
+        const int top = window.departures().TopRow();
+        ASSERT_EQ(top, board->topRow) << step.name;
+        for (int i = 0; i < 8; ++i) {
+            const ListRowView row =
+                window.departures().Renderer().MakeRow(&window.timetable(), top + i);
+            EXPECT_EQ(std::wstring(wtext::TrimRight(row.text + row.note)),
+                      lines[static_cast<std::size_t>(i) + 1].text)
+                << step.name << " row " << i;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, DefaultTimetableDayChangeAndSubLevels) {

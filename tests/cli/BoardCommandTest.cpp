@@ -16,6 +16,7 @@
 #include "settings/ColorTable.h"
 #include "timetable/Clock.h"
 #include "timetable/HolidayCalendar.h"
+#include "board/BoardSession.h"
 #include "timetable/Timetable.h"
 
 namespace {
@@ -264,7 +265,7 @@ protected:
     }
 
     std::string Watch(bool inPlace, int frames) {
-        BoardWatch watch{table, clock, 1, inPlace, false, {}};
+        BoardWatch watch{session, clock, 1, inPlace, false, {}};
         watch.waitForNextSecond = [this, frames] {
             clock.AdvanceMs(1000);
             return ++shown < frames;
@@ -278,6 +279,7 @@ protected:
     ColorTable colors;
     HolidayCalendar holidays;
     Timetable table{settings, colors, holidays};
+    BoardSession session{table};
     ManualClock clock{Moment::FromFields(2026, 12, 7, 5, 8, 58)};
     int shown = 0;
 };
