@@ -30,7 +30,6 @@
 #include "OffscreenApp.h"
 #include "TestFiles.h"
 #include "board/BoardSession.h"
-#include "board/ScrollHold.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/CatalogueMessages.h"
 #include "catalogue/CommandIds.h"
@@ -109,41 +108,22 @@ protected:
     std::wstring RowText(int row) const {
         return window_->departures().Renderer().MakeRow(&window_->timetable(), row).text;
     }
-    const Departure& DepartureAt(int row) const {
-        return window_->timetable().FindSection()->DepartureAt(row);
-    }
-    // What the window shows: the selected row's departure, the section's caption, the rows
-    // after the section's departures, and whether the stations belong to the selected row.
-    struct ViewShown {
-        int time = -1;
-        std::wstring caption;
-        int spareRows = -1;
-        bool stationsFitTheRow = false;
-    };
-    ViewShown Shown() const {
-        ViewShown shown;
-        const CLstTimes& list = window_->departures();
+    // The time of the departure in `row`; -1 for a row without one.
+    int TimeAt(int row) const {
         const DaySection* section = window_->timetable().FindSection();
-        const int row = list.SelectedRow();
-        if (section == nullptr) {
-            return shown;
+        return section != nullptr && row >= 0 && row < section->DepartureCount()
+                   ? section->DepartureAt(row).time
+                   : -1;
+    }
+    bool StationsFitTheSelectedRow() const {
+        const ArrivalList expected =
+            BuildArrivalListForIndex(window_->timetable(), window_->departures().SelectedRow(),
+                                     window_->store().ConfigurationMode());
+        std::vector<std::wstring> shown;
+        for (int i = 0; i < window_->arrivals().count(); ++i) {
+            shown.push_back(ToWString(window_->arrivals().item(i)->text()));
         }
-        shown.caption = section->caption1;
-        if (row < 0 || row >= section->DepartureCount()) {
-            return shown;  // nothing, or a spare row, selected
-        }
-        shown.time = DepartureAt(row).time;
-        shown.spareRows = list.count() - section->DepartureCount();
-        const ArrivalList expected = BuildArrivalListForIndex(window_->timetable(), row,
-                                                              window_->store().ConfigurationMode());
-        shown.stationsFitTheRow =
-            window_->arrivals().count() == static_cast<int>(expected.rows.size());
-        for (std::size_t i = 0; shown.stationsFitTheRow && i < expected.rows.size(); ++i) {
-            shown.stationsFitTheRow =
-                ToWString(window_->arrivals().item(static_cast<int>(i))->text()) ==
-                expected.rows[i].text;
-        }
-        return shown;
+        return std::ranges::equal(shown, expected.rows, {}, {}, &ArrivalRow::text);
     }
 
     int ArrivalRowOf(const QString& station) const {
@@ -164,95 +144,6 @@ protected:
     std::unique_ptr<CKovarisDlg> window_;
 };
 
-// A traveller's morning: the board opens the morning timetable, follows the clock, changes to
-// the connecting line and comes back.
-TEST_F(MainWindowTest, MorningWithATransferAndBack) {
-    CKovarisDlg& window = Start(Monday(8, 12, 20));
-    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
-    EXPECT_EQ(ToWString(window.combo().currentText()), L"若葉台 桜川中央方面");
-    EXPECT_TRUE(window.RealTime());
-
-    // Labels on the next three departures, the next one selected on top.
-    const int next = window.departures().currentRow();
-    EXPECT_EQ(DepartureAt(next).time, 8 * 60 + 14);
-    EXPECT_EQ(window.departures().indexAt(QPoint(2, 2)).row(), next);
-    EXPECT_TRUE(RowText(next).starts_with(L"先　発 08:14"));
-    EXPECT_TRUE(RowText(next + 1).starts_with(L"次　発"));
-    EXPECT_TRUE(RowText(next + 2).starts_with(L"次々発"));
-    EXPECT_FALSE(RowText(next + 3).starts_with(L"次"));
-
-    // The countdown runs with the clock, and the board moves on once the train has left.
-    const std::wstring before = RowText(next);
-    Advance(1000);
-    EXPECT_NE(RowText(next), before);
-    Advance(2 * 60 * 1000);
-    EXPECT_EQ(window.departures().currentRow(), next + 1);
-    EXPECT_TRUE(RowText(next + 1).starts_with(L"先　発"));
-
-    // Changing at 東雲橋: 4 minutes after the 08:20's arrival there.
-    const int arrivalRow = ArrivalRowOf(QStringLiteral("東雲橋"));
-    ASSERT_GE(arrivalRow, 0);
-    const int arrival = DepartureAt(next + 1).time + 8;
-    window.arrivals().setCurrentRow(arrivalRow);
-    window.Transfer();
-    EXPECT_EQ(ShownFile(), L"shinonome_east.TBL");
-    EXPECT_FALSE(window.RealTime());
-    EXPECT_EQ(window.timetable().displayMode, DisplayMode::ViewMoment);
-    const int shownAt = DepartureAt(window.departures().currentRow()).time;
-    EXPECT_GE(shownAt, arrival + 4);
-    EXPECT_LT(DepartureAt(window.departures().currentRow() - 1).time, arrival + 4);
-    // Following the clock does not move the connecting board away from the arrival.
-    Advance(100);
-    EXPECT_EQ(DepartureAt(window.departures().currentRow()).time, shownAt);
-
-    window.GoBack(false);
-    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
-    EXPECT_TRUE(window.RealTime());
-    EXPECT_TRUE(window.store().transfers.empty());
-    window.GoBack(false);
-    EXPECT_EQ(messenger_.shown.back(),
-              std::wstring(kErrorTitle) + L"|" + std::wstring(kNoEarlierTimetableError));
-}
-
-// Into a catalogue level, on to another line, then back one transfer and back to the first.
-TEST_F(MainWindowTest, TwoTransfersThenBackOneAndBackToTheFirst) {
-    CKovarisDlg& window = Start(Monday(8, 12, 20));
-    window.arrivals().setCurrentRow(ArrivalRowOf(QStringLiteral("≫")));
-    window.Transfer();  // 桜川中央 leads to the 潮見線 level, which opens its default timetable
-    EXPECT_EQ(ShownFile(), L"shinonome_east.TBL");
-    EXPECT_EQ(window.combo().itemData(0).toInt(), -1);
-
-    window.RunCommand(33001 + 1);  // the other direction, from the combo's level
-    ASSERT_EQ(ShownFile(), L"shinonome_west.TBL");
-    ASSERT_EQ(window.timetable().displayMode, DisplayMode::ViewMoment);
-    const Moment held = window.timetable().viewMoment;
-    window.arrivals().setCurrentRow(ArrivalRowOf(QStringLiteral("若葉台")));
-    window.Transfer();
-    EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
-
-    // Without a station chosen, or with one that leads nowhere, there are only warnings.
-    window.arrivals().clearSelection();
-    window.Transfer();
-    EXPECT_EQ(messenger_.shown.back(),
-              std::wstring(kWarningTitle) + L"|" + std::wstring(kSelectTransferStationWarning));
-    window.arrivals().setCurrentRow(0);
-    window.Transfer();
-    EXPECT_EQ(messenger_.shown.back(),
-              std::wstring(kWarningTitle) + L"|" + std::wstring(kNoTransferDataWarning));
-    EXPECT_EQ(window.store().transfers.records().size(), 2u);
-
-    window.RunCommand(cmd::kTransferBack);
-    EXPECT_EQ(ShownFile(), L"shinonome_west.TBL");
-    EXPECT_FALSE(window.RealTime());
-    EXPECT_EQ(window.timetable().viewMoment.Hour(), held.Hour());
-    EXPECT_EQ(window.timetable().viewMoment.Minute(), held.Minute());
-
-    window.RunCommand(cmd::kButtonTransferFirst);
-    EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
-    EXPECT_TRUE(window.RealTime());
-    EXPECT_TRUE(window.store().transfers.empty());
-}
-
 // The terminal board and the window share one code path: after the same commands at the same
 // moments, the rows the window shows from its top row are the lines `kovaris board` prints.
 TEST_F(MainWindowTest, TheTerminalBoardShowsTheWindowsRows) {
@@ -268,7 +159,9 @@ TEST_F(MainWindowTest, TheTerminalBoardShowsTheWindowsRows) {
         std::function<std::optional<BoardFrame>()> onBoard;
     };
     const auto tick = [this, &session] { return session.Tick(clock_.Now(), 0); };
-    const auto command = [this](int id) { return [this, id] { window_->RunCommand(id); }; };
+    const auto command = [this](int id) {
+        return [this, id] { window_->menu().Item(id)->trigger(); };
+    };
     const std::vector<Step> steps = {
         {"a minute on", [this] { Advance(60 * 1000); }, tick},
         {"an hour later", command(cmd::kHourLater), [&session] { return session.StepHour(true); }},
@@ -279,7 +172,7 @@ TEST_F(MainWindowTest, TheTerminalBoardShowsTheWindowsRows) {
          [&session, &board] { return session.ShowPrevious(board->topRow); }},
         {"back to real time",
          [this] {
-             window_->RunCommand(cmd::kButtonRealTime);
+             QTest::mouseClick(&window_->button(cmd::kButtonRealTime), Qt::LeftButton);
              Advance(100);
          },
          [&session, tick] {
@@ -310,74 +203,147 @@ TEST_F(MainWindowTest, TheTerminalBoardShowsTheWindowsRows) {
     }
 }
 
-TEST_F(MainWindowTest, DefaultTimetableDayChangeAndSubLevels) {
-    Start(Monday(13, 0));
-    EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
-
-    // Saturday 01:00 still belongs to Friday's timetable day; at 03:00 Saturday's begins.
-    window_.reset();
-    Start(Moment::FromFields(2026, 12, 12, 1, 0, 0));
-    EXPECT_EQ(window_->timetable().FindSection()->caption1, L"平日");
-    EXPECT_EQ(DepartureAt(window_->departures().currentRow()).time, 25 * 60 + 15);
-    clock_.Set(Moment::FromFields(2026, 12, 12, 3, 0, 0));
-    window_->Refresh();
-    EXPECT_EQ(window_->timetable().FindSection()->caption1, L"土曜");
-
-    // Into the 潮見線 level through its menu item and back up through the parent item.
-    const int root = window_->combo().count();
-    window_->RunCommand(33001 + 2);
-    EXPECT_EQ(window_->combo().itemData(0).toInt(), -1);
-    EXPECT_EQ(ToWString(window_->combo().itemText(0)), L"＞ ルート(vekt.cfg)");
-    EXPECT_NE(window_->menu().Item(33000), nullptr);
-    window_->RunCommand(33000);
-    EXPECT_EQ(window_->combo().count(), root);
-    EXPECT_EQ(window_->menu().Item(33000), nullptr);
+// The traveller's way through the window: the menu actions, the buttons, the timetable choice
+// and the arrival stations, each leaving the board it should; a dialog cancelled leaves it as it
+// was. The settings, the catalogue mode and the reminder have tests of their own.
+TEST_F(MainWindowTest, EveryControlMovesTheBoard) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const auto trigger = [&window](int id) {
+        return [&window, id] {
+            QAction* action = window.menu().Item(id);
+            ASSERT_TRUE(action != nullptr && action->isEnabled()) << id;
+            action->trigger();
+        };
+    };
+    const auto click = [&window](int id) {
+        return [&window, id] { QTest::mouseClick(&window.button(id), Qt::LeftButton); };
+    };
+    const auto cancel = [trigger](int id, const char* dialog) {
+        return [trigger, id, dialog] {
+            QTimer::singleShot(0, [dialog] {
+                QWidget* modal = QApplication::activeModalWidget();
+                EXPECT_TRUE(modal != nullptr && modal->inherits(dialog)) << dialog;
+                if (auto* box = qobject_cast<QDialog*>(modal)) {
+                    box->reject();
+                }
+            });
+            trigger(id)();
+        };
+    };
+    // Double-clicks the station's row, or chooses it and clicks `button`.
+    const auto station = [this, &window, click](const char* name, int button = 0) {
+        return [this, &window, click, name, button] {
+            QListWidget& list = window.arrivals();
+            const QPoint at =
+                list.visualItemRect(list.item(ArrivalRowOf(QString::fromUtf8(name)))).center();
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+            if (button != 0) {
+                click(button)();
+            } else {
+                QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+            }
+        };
+    };
+    const auto choose = [&window] {
+        window.combo().setFocus();
+        QTest::keyClick(&window.combo(), Qt::Key_Down);
+    };
+    const auto hm = [](int hour, int minute) { return hour * 60 + minute; };
+    struct Step {
+        std::string name;
+        std::function<void()> act;
+        const wchar_t* file;
+        bool realTime;
+        int selected;         // the time of the selected departure
+        int top = -1;         // of the one on top, when not the selected one
+        int checked = 0;      // a menu item then checked
+        std::wstring said{};  // the message shown, if any
+    };
+    const wchar_t* up = L"wakaba_up.TBL";
+    const wchar_t* east = L"shinonome_east.TBL";
+    const wchar_t* west = L"shinonome_west.TBL";
+    const wchar_t* down = L"wakaba_down.TBL";
+    std::vector<Step> steps = {
+        {"the morning board", [] {}, up, true, hm(8, 14)},
+        {"an hour later", trigger(cmd::kHourLater), up, false, hm(9, 5)},
+        {"＞", click(cmd::kButtonHourLater), up, false, hm(10, 5)},
+        {"＜", click(cmd::kButtonHourEarlier), up, false, hm(9, 5)},
+        {"an hour earlier", trigger(cmd::kHourEarlier), up, false, hm(8, 3)},
+        {"the departure above", trigger(cmd::kPreviousDeparture), up, false, hm(8, 3), hm(7, 54)},
+        {"｜", click(cmd::kButtonRealTime), up, true, hm(8, 14)},
+        {"real time off", trigger(cmd::kRealTimeMode), up, false, hm(8, 14)},
+        {"real time on", trigger(cmd::kRealTimeMode), up, true, hm(8, 14)},
+        {"colours", cancel(cmd::kColorSettings, "CDlgSetColor"), up, true, hm(8, 14)},
+        {"about", cancel(cmd::kAbout, "AboutBox"), up, true, hm(8, 14)},
+    };
+    for (const int day : {7, 1, 2, 3, 4, 5, 6, 0}) {
+        const int id = cmd::kDayAutomatic + day;
+        const int next = day == 1 || day == 7 ? hm(8, 23) : hm(8, 14);
+        steps.push_back({"day " + std::to_string(day), trigger(id), up, true, next, -1, id});
+    }
+    const std::wstring noEarlier =
+        std::wstring(kErrorTitle) + L"|" + std::wstring(kNoEarlierTimetableError);
+    const std::wstring noStation =
+        std::wstring(kWarningTitle) + L"|" + std::wstring(kSelectTransferStationWarning);
+    steps.insert(
+        steps.end(),
+        {
+            {"back, with nowhere to go", trigger(cmd::kTransferBack), up, true, hm(8, 14), -1, 0,
+             noEarlier},
+            {"乗換 without a station chosen",
+             [&] {
+                 window.arrivals().setCurrentRow(0);
+                 window.arrivals().clearSelection();  // current, but not chosen
+                 click(cmd::kButtonTransferGo)();
+             },
+             up, true, hm(8, 14), -1, 0, noStation},
+            {"double-click 東雲橋", station("東雲橋"), east, false, hm(8, 35)},
+            {"乗換 戻る", click(cmd::kButtonTransferBack), up, true, hm(8, 14)},
+            {"double-click ≫ to a level", station("≫"), east, false, hm(8, 35)},
+            {"the level's other timetable", choose, west, false, hm(8, 38)},
+            {"若葉台 and 乗換", station("若葉台", cmd::kButtonTransferGo), down, false, hm(8, 56)},
+            {"back", trigger(cmd::kTransferBack), west, false, hm(8, 38)},
+            {"double-click 若葉台", station("若葉台"), down, false, hm(8, 56)},
+            {"back to the first", trigger(cmd::kTransferBackToFirst), up, true, hm(8, 14)},
+            {"≫ and 乗換", station("≫", cmd::kButtonTransferGo), east, false, hm(8, 35)},
+            {"the other timetable again", choose, west, false, hm(8, 38)},
+            {"double-click 若葉台 again", station("若葉台"), down, false, hm(8, 56)},
+            {"乗換 最初へ", click(cmd::kButtonTransferFirst), up, true, hm(8, 14)},
+        });
+    for (const Step& step : steps) {
+        const std::size_t said = messenger_.shown.size();
+        step.act();
+        Advance(100);
+        const CLstTimes& list = window.departures();
+        EXPECT_EQ(ShownFile(), step.file) << step.name;
+        EXPECT_EQ(window.RealTime(), step.realTime) << step.name;
+        EXPECT_EQ(window.menu().IsChecked(cmd::kRealTimeMode), step.realTime) << step.name;
+        EXPECT_EQ(TimeAt(list.SelectedRow()), step.selected) << step.name;
+        EXPECT_EQ(TimeAt(list.TopRow()), step.top < 0 ? step.selected : step.top) << step.name;
+        EXPECT_TRUE(StationsFitTheSelectedRow()) << step.name;
+        EXPECT_TRUE(step.checked == 0 || window.menu().IsChecked(step.checked)) << step.name;
+        ASSERT_EQ(messenger_.shown.size(), said + (step.said.empty() ? 0 : 1)) << step.name;
+        EXPECT_TRUE(step.said.empty() || messenger_.shown.back() == step.said) << step.name;
+    }
+    EXPECT_TRUE(window.store().transfers.empty());
+    trigger(cmd::kExit)();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.RestartRequested());
 }
 
-// Out of real time a forced day and the day change at night bring the new section's rows at
-// once, at the moment the traveller was looking at; past the night comes the next day.
-TEST_F(MainWindowTest, TheViewKeepsItsMomentWhenTheDayChanges) {
-    CKovarisDlg& window = Start(Moment::FromFields(2026, 12, 11, 19, 50, 0));  // Friday
-    ASSERT_EQ(ShownFile(), L"wakaba_down.TBL");
-    const int spareRows = Shown().spareRows;
-    const auto at = [this](int hour, int minute, int second) {
-        clock_.Set(Moment::FromFields(2026, 12, 12, hour, minute, second));
-        Advance(100);
-    };
-    struct Step {
-        const char* name;
-        std::function<void()> act;
-        int time;  // of the selected departure
-        const wchar_t* caption;
-    };
-    const std::vector<Step> walk = {
-        {"an hour later", [&] { window.RunCommand(cmd::kHourLater); }, 20 * 60 + 6, L"平日"},
-        {"Saturday forced", [&] { window.RunCommand(cmd::kDaySaturday); }, 20 * 60 + 12, L"土曜"},
-        {"back to the calendar", [&] { window.RunCommand(cmd::kDayAutomatic); }, 20 * 60 + 6,
-         L"平日"},
-        {"Friday's night goes on", [&] { at(1, 59, 59); }, 20 * 60 + 6, L"平日"},
-        {"its last train has gone by 02:00", [&] { at(2, 0, 0); }, 20 * 60 + 12, L"土曜"},
-    };
-    for (const Step& step : walk) {
-        step.act();
-        const ViewShown shown = Shown();
-        EXPECT_EQ(shown.time, step.time) << step.name;
-        EXPECT_EQ(shown.caption, step.caption) << step.name;
-        EXPECT_EQ(shown.spareRows, spareRows) << step.name;
-        EXPECT_TRUE(shown.stationsFitTheRow) << step.name;
-        EXPECT_EQ(window.timetable().displayMode, DisplayMode::HourBlocks) << step.name;
-    }
+TEST_F(MainWindowTest, DefaultTimetableAndSubLevels) {
+    CKovarisDlg& window = Start(Monday(13, 0));
+    EXPECT_EQ(ShownFile(), L"wakaba_down.TBL");
 
-    // After Friday's last train, the hour after the night's last is Saturday's first.
-    window_.reset();
-    Start(Moment::FromFields(2026, 12, 12, 1, 30, 0));
-    ASSERT_EQ(window_->timetable().FindSection()->caption1, L"平日");
-    window_->RunCommand(cmd::kHourLater);
-    const ViewShown shown = Shown();
-    EXPECT_EQ(shown.caption, L"土曜");
-    EXPECT_EQ(shown.time, window_->timetable().FindSection()->departures.front().time);
-    EXPECT_EQ(shown.spareRows, spareRows);
-    EXPECT_TRUE(shown.stationsFitTheRow);
+    // Into the 潮見線 level through its menu item and back up through the parent item.
+    const int root = window.combo().count();
+    window.menu().Item(kTableMenuFirstEntryId + 2)->trigger();
+    EXPECT_EQ(window.combo().itemData(0).toInt(), -1);
+    EXPECT_EQ(ToWString(window.combo().itemText(0)), L"＞ ルート(vekt.cfg)");
+    ASSERT_NE(window.menu().Item(kTableMenuParentId), nullptr);
+    window.menu().Item(kTableMenuParentId)->trigger();
+    EXPECT_EQ(window.combo().count(), root);
+    EXPECT_EQ(window.menu().Item(kTableMenuParentId), nullptr);
 }
 
 TEST_F(MainWindowTest, AMissingTimetableKeepsTheOneShown) {
@@ -412,7 +378,8 @@ TEST_F(MainWindowTest, TheComboAndTheTitleNameTheTimetableOnShow) {
     EXPECT_EQ(window.windowTitle(),
               QStringLiteral("KovarisWin - ") + ToQString(window.timetable().title));
 
-    window.RunCommand(kTableMenuFirstEntryId + 1);  // 若葉台 北浜方面, whose file is gone
+    // 若葉台 北浜方面, whose file is gone.
+    window.menu().Item(kTableMenuFirstEntryId + 1)->trigger();
     EXPECT_EQ(ShownFile(), L"wakaba_up.TBL");
     EXPECT_EQ(window.combo().currentText(), up);
 
@@ -426,36 +393,25 @@ TEST_F(MainWindowTest, TheComboAndTheTitleNameTheTimetableOnShow) {
     EXPECT_EQ(window.combo().currentText(), up);
 }
 
-// A traveller who scrolls ahead on the real-time board keeps that view while reading it.
+// A traveller who scrolls ahead on the real-time board keeps that view while reading it; the
+// real-time button ends the hold.
 TEST_F(MainWindowTest, ScrollingAheadHoldsTheRealTimeBoardForAWhile) {
     CKovarisDlg& window = Start(Monday(8, 12, 20));
     CLstTimes& list = window.departures();
-    auto topRow = [&list] { return list.indexAt(QPoint(2, 2)).row(); };
     const int next = list.currentRow();
-    ASSERT_EQ(topRow(), next);
-    auto scrollAhead = [&] {
-        list.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QApplication::processEvents();
-        return topRow();
-    };
-    const int ahead = scrollAhead();
+    ASSERT_EQ(list.TopRow(), next);
+    list.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int ahead = list.TopRow();
     ASSERT_GT(ahead, next + 1);
-    Advance(100);
-    EXPECT_EQ(topRow(), ahead);
     // The next train leaves: the selection moves on, the view stays.
     clock_.Set(Monday(8, 14, 5));
     Advance(100);
     EXPECT_EQ(list.currentRow(), next + 1);
-    EXPECT_EQ(topRow(), ahead);
+    EXPECT_EQ(list.TopRow(), ahead);
     EXPECT_TRUE(window.RealTime());
-    // Some seconds without scrolling, and the board follows the clock again.
-    Advance(ScrollHold::kHoldMs);
-    EXPECT_EQ(topRow(), next + 1);
-    // The real-time command ends the hold at once.
-    scrollAhead();
-    window.RunCommand(cmd::kButtonRealTime);
+    QTest::mouseClick(&window.button(cmd::kButtonRealTime), Qt::LeftButton);
     Advance(100);
-    EXPECT_EQ(topRow(), next + 1);
+    EXPECT_EQ(list.TopRow(), next + 1);
 }
 
 // Without a catalogue to open, the clock above the empty board still shows the time.
@@ -503,7 +459,7 @@ TEST_F(MainWindowTest, ActivityIndicatorTurnsOnlyInRealTime) {
     EXPECT_EQ(seen.join(QString()), QStringLiteral("｜／／――＼＼｜｜"));
     // Only drawn: a screen reader hears of every change of a button's text.
     EXPECT_EQ(window.button(cmd::kButtonRealTime).text(), text);
-    window.RunCommand(cmd::kRealTimeMode);
+    window.menu().Item(cmd::kRealTimeMode)->trigger();
     Advance(100);
     EXPECT_EQ(window.realTimeButton().Glyph(), QStringLiteral("｜"));
     EXPECT_FALSE(window.menu().IsChecked(cmd::kRealTimeMode));
@@ -727,7 +683,7 @@ TEST_F(MainWindowTest, ReminderBeforeDeparture) {
         return &window;
     };
     CKovarisDlg* window = start(Monday(8, 3, 50));  // the 08:09 leaves in 5 min 10 s
-    window->RunCommand(cmd::kRemindBeforeDeparture);
+    window->menu().Item(cmd::kRemindBeforeDeparture)->trigger();
     EXPECT_TRUE(window->menu().IsChecked(cmd::kRemindBeforeDeparture));
     for (int i = 0; i < 9; ++i) {
         Advance(1000);
@@ -759,7 +715,7 @@ TEST_F(MainWindowTest, SwitchingTheCatalogueModeSavesAndRestarts) {
             fs::permissions(file, fs::perms::owner_read);
         }
         CKovarisDlg& window = Start(Monday(8, 12, 20));
-        window.RunCommand(cmd::kReadConfiguration);
+        window.menu().Item(cmd::kReadConfiguration)->trigger();
         EXPECT_EQ(window.RestartRequested(), writable);
         const bool switched =
             ReadBytes(work_.File(L"Kovaris.ini")).find("CfgRead=0\r\n") != std::string::npos;
@@ -799,7 +755,7 @@ TEST_F(MainWindowTest, ConfirmedSettingsOutliveAFailedSave) {
             dialog->confirmButton().click();
         });
         messenger_.shown.clear();
-        window.RunCommand(cmd::kSettings);
+        window.menu().Item(cmd::kSettings)->trigger();
         ASSERT_TRUE(window.RestartRequested());
         ASSERT_EQ(messenger_.shown.size(), 1u);
         EXPECT_TRUE(

@@ -3,25 +3,103 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "DemoTimetable.h"
+#include "catalogue/ArrivalRows.h"
+#include "catalogue/DataStore.h"
+#include "catalogue/TransferPlan.h"
 #include "settings/AppSettings.h"
 #include "text/WideText.h"
 
 namespace {
 
 // Monday 7 December 2026 (a weekday), Saturday 12 December.
-Moment Monday(int hour, int minute) {
-    return Moment::FromFields(2026, 12, 7, hour, minute, 0);
+Moment Monday(int hour, int minute, int second = 0) {
+    return Moment::FromFields(2026, 12, 7, hour, minute, second);
 }
-Moment Saturday(int hour, int minute) {
-    return Moment::FromFields(2026, 12, 12, hour, minute, 0);
+Moment Saturday(int hour, int minute, int second = 0) {
+    return Moment::FromFields(2026, 12, 12, hour, minute, second);
+}
+
+std::wstring Demo(const wchar_t* file) {
+    return wtext::Utf8ToWide(KOVARIS_DEMO_DATA) + L"/" + file;
+}
+constexpr int Hm(int hour, int minute) {
+    return hour * 60 + minute;
 }
 
 class BoardSessionTest : public ::testing::Test {
 protected:
+    using Act = std::function<std::optional<BoardFrame>()>;
+    // A command and the board it leaves.
+    struct Step {
+        const char* name;
+        Act act;
+        const wchar_t* captions;  // of the section on show: its days and direction
+        int time;                 // of the selected departure; -1 for none
+        DisplayMode mode;
+        int view = -1;      // minute of the view moment; -1 unchecked
+        bool onTop = true;  // the selection scrolled to the top, or the scroll left alone
+    };
+
+    void Walk(const std::vector<Step>& steps) {
+        const Timetable& table = demo_.timetable;
+        for (const Step& step : steps) {
+            const std::optional<BoardFrame> frame = step.act();
+            ASSERT_TRUE(frame.has_value()) << step.name;
+            const int row = frame->selectedRow;
+            EXPECT_EQ(frame->caption1 + L" " + frame->caption2, step.captions) << step.name;
+            EXPECT_EQ(row < 0 ? -1 : table.FindSection()->DepartureAt(row).time, step.time)
+                << step.name;
+            EXPECT_EQ(frame->realTime, step.mode == DisplayMode::RealTime) << step.name;
+            EXPECT_EQ(table.displayMode, step.mode) << step.name;
+            if (step.view >= 0) {
+                EXPECT_EQ(Hm(table.viewMoment.Hour(), table.viewMoment.Minute()), step.view)
+                    << step.name;
+            }
+            EXPECT_EQ(frame->topRow, step.onTop ? row : -1) << step.name;
+            // New rows bring the stations of the new selection, or none.
+            if (frame->refilled) {
+                EXPECT_EQ(frame->arrivals,
+                          row < 0 ? ArrivalsChange::Clear : ArrivalsChange::Rebuild)
+                    << step.name;
+            }
+        }
+    }
+
+    Act OpenAt(const std::wstring& path, Moment now) {
+        return [=, this] { return session_.Open(path, now); };
+    }
+    Act TickAt(Moment now) {
+        return [=, this] { return std::optional(session_.Tick(now, 0)); };
+    }
+    // What the window does to change at the arrival station `index` of the selected departure:
+    // the connecting line at the arrival there, of the day on show, out of real time.
+    Act TransferAt(std::size_t index, Moment now) {
+        return [=, this] {
+            const Timetable& table = demo_.timetable;
+            const ArrivalList list = BuildArrivalListForIndex(table, session_.SelectedRow(), false);
+            const TransferPlan plan = PlanTransfer(table, &list.rows.at(index));
+            const Moment arrival = table.MomentOfMinute(plan.targetMinute);
+            transfers_.Append(plan.record);
+            session_.Open(DataStore(settings_).ResolvePath(plan.entry.baseDir, plan.entry.target),
+                          now);
+            session_.SetRealTime(false);
+            return std::optional(session_.ShowAt(DisplayMode::ViewMoment, arrival));
+        };
+    }
+    Act Back(bool toFirst, Moment now) {
+        return [=, this] {
+            const std::vector<TransferRecord>& records = transfers_.records();
+            const TransferRecord record = records.at(toFirst ? 0 : records.size() - 1);
+            transfers_.Remove(toFirst);
+            return session_.Return(record.path, record.minutes, now);
+        };
+    }
+
     int IndexOf(int minutes) const {
         const DaySection& section = *demo_.timetable.FindSection();
         for (std::size_t i = 0; i < section.departures.size(); ++i) {
@@ -35,6 +113,7 @@ protected:
     AppSettings settings_;
     DemoTimetable demo_{settings_};
     BoardSession session_{demo_.timetable};
+    TransferHistory transfers_;
 };
 
 // Real time: each tick selects the next departure and puts it on top (one lower with
@@ -61,8 +140,13 @@ TEST_F(BoardSessionTest, TheClockLeadsInRealTime) {
     EXPECT_EQ(frame.topRow, -1);
     EXPECT_TRUE(frame.selectInPlace);
     EXPECT_EQ(frame.selectedRow, IndexOf(10 * 60 + 15));
+    EXPECT_TRUE(frame.realTime);
     EXPECT_EQ(session_.Tick(Monday(10, 9), 300 + ScrollHold::kHoldMs).topRow,
               IndexOf(10 * 60 + 15) - 1);
+    // Asking for real time again ends the hold at once.
+    session_.UserScrolled(8400);
+    session_.SetRealTime(true);
+    EXPECT_EQ(session_.Tick(Monday(10, 9), 8500).topRow, IndexOf(10 * 60 + 15) - 1);
 
     demo_.timetable.displayMode = DisplayMode::HourBlocks;
     frame = session_.Tick(Saturday(10, 0), 9000);
@@ -70,42 +154,6 @@ TEST_F(BoardSessionTest, TheClockLeadsInRealTime) {
     EXPECT_EQ(frame.caption2, L"土曜・休日");
     EXPECT_EQ(frame.selectedRow, IndexOf(10 * 60));
     EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::RealTime);
-}
-
-// Out of real time the view stays where the traveller put it: a forced day makes the rows
-// again at the same moment in the same mode, and the traveller's own selection is kept.
-TEST_F(BoardSessionTest, AViewKeepsItsMomentAndModeAcrossTicks) {
-    session_.Tick(Saturday(13, 0), 0);
-    ASSERT_TRUE(session_.StepHour(true).has_value());  // 14:00
-    BoardFrame frame = session_.ShowAt(DisplayMode::HourBlocks, Saturday(13, 0));
-    EXPECT_FALSE(frame.realTime);
-    EXPECT_EQ(frame.selectedRow, IndexOf(13 * 60));
-    EXPECT_EQ(frame.arrivals, ArrivalsChange::Rebuild);  // the stations of the new selection
-    EXPECT_EQ(session_.ShowAt(DisplayMode::HourBlocks, Saturday(13, 0)).arrivals,
-              ArrivalsChange::Keep);
-
-    frame = session_.SetForcedDay(2, Saturday(13, 5), 100);
-    EXPECT_TRUE(frame.refilled);
-    EXPECT_EQ(frame.caption2, L"平日");
-    EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::HourBlocks);
-    EXPECT_EQ(frame.selectedRow, IndexOf(13 * 60 + 3));
-    EXPECT_EQ(frame.topRow, IndexOf(13 * 60 + 3));
-    EXPECT_EQ(frame.arrivals, ArrivalsChange::Rebuild);
-    frame = session_.Tick(Saturday(13, 6), 200);
-    EXPECT_FALSE(frame.refilled);
-    EXPECT_EQ(frame.topRow, -1);
-
-    frame = session_.SelectRow(5);
-    EXPECT_EQ(frame.selectedRow, 5);
-    EXPECT_EQ(frame.arrivals, ArrivalsChange::Rebuild);
-    EXPECT_EQ(session_.Tick(Saturday(13, 7), 300).selectedRow, 5);
-
-    // Back to real time at the next tick; choosing the next departure stays there.
-    session_.SetRealTime(true);
-    frame = session_.Tick(Monday(9, 0), 400);
-    EXPECT_TRUE(frame.realTime);
-    EXPECT_EQ(session_.SelectRow(frame.nextRow).realTime, true);
-    EXPECT_EQ(session_.SelectRow(frame.nextRow + 1).realTime, false);
 }
 
 TEST_F(BoardSessionTest, StepsAndMinutesMoveTheView) {
@@ -152,38 +200,88 @@ TEST_F(BoardSessionTest, StepsAndMinutesMoveTheView) {
     EXPECT_FALSE(session_.StepHour(true).has_value());
 }
 
-// Opening a timetable shows it in real time; going back restores the earlier one at the minute
-// the traveller left it, of the day on show then, whatever the order of the steps.
+// Out of real time the view stays where the traveller put it: a forced day and the day change
+// at night bring the other section's rows at once, at the same moment in the same mode; past the
+// night comes the next day. The stations change with the selection, and the traveller's own
+// selection is kept.
+TEST_F(BoardSessionTest, AViewKeepsItsMomentAndModeAcrossTicks) {
+    const std::wstring down = Demo(L"wakaba_down.TBL");
+    const Moment friday = Moment::FromFields(2026, 12, 11, 19, 50, 0);
+    const auto day = [this, friday](DayType type) {
+        return [=, this] { return std::optional(session_.SetForcedDay(type, friday, 0)); };
+    };
+    const auto hourLater = [this] { return session_.StepHour(true); };
+    const DisplayMode hours = DisplayMode::HourBlocks;
+    const DisplayMode realTime = DisplayMode::RealTime;
+    Walk({
+        {"Friday evening", OpenAt(down, friday), L"平日 北浜方面", Hm(19, 50), realTime},
+        {"an hour later", hourLater, L"平日 北浜方面", Hm(20, 6), hours, Hm(20, 0)},
+        {"Saturday forced", day(7), L"土曜 北浜方面", Hm(20, 12), hours, Hm(20, 0)},
+        {"back to the calendar", day(0), L"平日 北浜方面", Hm(20, 6), hours, Hm(20, 0)},
+        {"Friday's night goes on", TickAt(Saturday(1, 59, 59)), L"平日 北浜方面", Hm(20, 6), hours,
+         Hm(20, 0), false},
+        {"its last train has gone by 02:00", TickAt(Saturday(2, 0)), L"土曜 北浜方面", Hm(20, 12),
+         hours, Hm(20, 0)},
+        {"in real time at 01:00", OpenAt(down, Saturday(1, 0)), L"平日 北浜方面", Hm(25, 15),
+         realTime},
+        {"Saturday begins at 03:00", TickAt(Saturday(3, 0)), L"土曜 北浜方面", Hm(5, 20), realTime},
+        // Past the night's last train the section shows from its start.
+        {"after Friday's last train", OpenAt(down, Saturday(1, 30)), L"平日 北浜方面", Hm(5, 20),
+         realTime},
+        {"the next hour is Saturday's first", hourLater, L"土曜 北浜方面", Hm(5, 20), hours,
+         Hm(5, 0)},
+    });
+
+    const auto showAt = [this](int hour) {
+        return session_.ShowAt(DisplayMode::HourBlocks, Saturday(hour, 0)).arrivals;
+    };
+    EXPECT_EQ(showAt(5), ArrivalsChange::Keep);
+    EXPECT_EQ(showAt(6), ArrivalsChange::Rebuild);
+    const BoardFrame chosen = session_.SelectRow(5);
+    EXPECT_EQ(chosen.selectedRow, 5);
+    EXPECT_EQ(chosen.arrivals, ArrivalsChange::Rebuild);
+    EXPECT_EQ(session_.Tick(Saturday(6, 1), 0).selectedRow, 5);
+
+    // Back to real time at the next tick; choosing the next departure stays there.
+    session_.SetRealTime(true);
+    const BoardFrame frame = session_.Tick(Saturday(6, 2), 0);
+    EXPECT_TRUE(frame.realTime);
+    EXPECT_TRUE(session_.SelectRow(frame.nextRow).realTime);
+    EXPECT_FALSE(session_.SelectRow(frame.nextRow + 1).realTime);
+}
+
+// Opening a timetable shows it in real time, or at the view moment out of real time; a transfer
+// shows the connecting line at the arrival; going back restores the earlier timetable at the
+// minute the traveller left it, of the day on show then, or in real time.
 TEST_F(BoardSessionTest, OpeningAndGoingBack) {
-    const std::wstring demo = wtext::Utf8ToWide(KOVARIS_DEMO_DATA) + L"/";
-    const std::wstring down = demo + L"wakaba_down.TBL";
-    const std::wstring up = demo + L"wakaba_up.TBL";
-    std::optional<BoardFrame> frame = session_.Open(down, Monday(8, 10));
-    ASSERT_TRUE(frame.has_value());
-    EXPECT_TRUE(frame->refilled);
-    EXPECT_TRUE(frame->realTime);
-    EXPECT_EQ(frame->selectedRow, frame->nextRow);
-    EXPECT_EQ(frame->arrivals, ArrivalsChange::Rebuild);
-    const int nextDown = frame->nextRow;
+    settings_.dataPath = Demo(L"");
+    const std::wstring up = Demo(L"wakaba_up.TBL");
+    const DisplayMode view = DisplayMode::ViewMoment;
+    const DisplayMode realTime = DisplayMode::RealTime;
+    Walk({
+        {"the morning board", OpenAt(up, Monday(8, 12, 20)), L"平日 桜川中央方面", Hm(8, 14),
+         realTime},
+        {"change at 東雲橋", TransferAt(0, Monday(8, 13)), L"平日 潮見埠頭方面", Hm(8, 35), view,
+         Hm(8, 23)},
+        {"the clock goes on", TickAt(Monday(8, 15)), L"平日 潮見埠頭方面", Hm(8, 35), view,
+         Hm(8, 23), false},
+        {"the other direction", OpenAt(Demo(L"shiomi/shinonome_west.TBL"), Monday(8, 15)),
+         L"平日 山手台方面", Hm(8, 38), view, Hm(8, 23)},
+        {"change at 若葉台", TransferAt(0, Monday(8, 16)), L"平日 北浜方面", Hm(8, 56), view,
+         Hm(8, 52)},
+        {"back one", Back(false, Monday(8, 17)), L"平日 山手台方面", Hm(8, 38), view, Hm(8, 23)},
+        {"back to the first", Back(true, Monday(8, 17)), L"平日 桜川中央方面", Hm(8, 20), realTime},
+    });
+    EXPECT_TRUE(transfers_.empty());
 
-    // A transfer: the connecting line, at the arrival.
-    ASSERT_TRUE(session_.Open(up, Monday(8, 10)).has_value());
-    session_.SetRealTime(false);
-    frame = session_.ShowAt(DisplayMode::ViewMoment, Monday(9, 0));
-    EXPECT_FALSE(frame->realTime);
-    EXPECT_FALSE(session_.Open(demo + L"missing.TBL", Monday(8, 11)).has_value());
+    EXPECT_FALSE(session_.Open(Demo(L"missing.TBL"), Monday(8, 18)).has_value());
     EXPECT_EQ(demo_.timetable.path, up);
-
-    frame = session_.Return(down, 24 * 60 + 5, Monday(8, 12));
+    const std::optional<BoardFrame> frame = session_.Return(up, 24 * 60 + 5, Monday(8, 18));
     ASSERT_TRUE(frame.has_value());
     EXPECT_FALSE(frame->realTime);
-    EXPECT_EQ(demo_.timetable.displayMode, DisplayMode::ViewMoment);
-    const MomentFields view = demo_.timetable.viewMoment.Fields();
-    EXPECT_EQ(view.day, 8);
-    EXPECT_EQ(view.minute, 5);
-    frame = session_.Return(down, -1, Monday(8, 12));
-    EXPECT_TRUE(frame->realTime);
-    EXPECT_EQ(frame->selectedRow, nextDown);
+    const MomentFields night = demo_.timetable.viewMoment.Fields();
+    EXPECT_EQ(night.day, 8);  // past midnight of the day on show
+    EXPECT_EQ(night.minute, 5);
 }
 
 }  // namespace
