@@ -50,7 +50,7 @@ TEST(WalkTimesTest, FindsTheTimetableAsWrittenPathsAreFound) {
 TEST(WalkTimesTest, SaveKeepsOtherLinesAndReadsBack) {
     TempDir dir;
     const std::wstring file = dir.File(L"KovarisWalk.ini");
-    WriteSJisFile(file, L"# 徒歩\nLine\\North.TBL=12\nBad.TBL=abc\nOld.TBL=9\n");
+    WriteSJisFile(file, L"# 徒歩\nLine\\North.TBL=12\nBad.TBL=abc\nOld.TBL=9\nline/north.tbl=1\n");
     WalkTimes walks;
     ASSERT_TRUE(walks.Load(file));
     EXPECT_TRUE(walks.Set(kRoot, L"/data/Kovaris/LINE/north.tbl", 15));
@@ -59,7 +59,7 @@ TEST(WalkTimesTest, SaveKeepsOtherLinesAndReadsBack) {
     EXPECT_FALSE(walks.Set(kRoot, L"/data/Kovaris/New.TBL", 121));
     ASSERT_TRUE(walks.Save(file));
     EXPECT_EQ(ReadBytes(file),
-              ToSJis(L"# 徒歩\r\nBad.TBL=abc\r\nLINE/north.tbl=15\r\n東/New.TBL=120\r\n"));
+              ToSJis(L"# 徒歩\r\nLine\\North.TBL=15\r\nBad.TBL=abc\r\n東/New.TBL=120\r\n"));
 
     WalkTimes again;
     ASSERT_TRUE(again.Load(file));

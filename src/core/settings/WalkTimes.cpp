@@ -2,6 +2,7 @@
 #include "settings/WalkTimes.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "files/AtomicSave.h"
 #include "files/PathLookup.h"
@@ -120,13 +121,17 @@ bool WalkTimes::Set(std::wstring_view dataRoot, std::wstring_view timetablePath,
     if (minutes < 0 || minutes > kMaxMinutes || key.empty()) {
         return false;
     }
-    std::erase_if(lines_, [&key](const Line& line) { return line.key == key; });
+    const auto matches = [&key](const Line& line) { return line.key == key; };
+    const auto first = std::find_if(lines_.begin(), lines_.end(), matches);
+    if (minutes > 0 && first != lines_.end()) {
+        // The line stays where it is, spelt as the traveller wrote it; later ones go.
+        first->minutes = minutes;
+        lines_.erase(std::remove_if(std::next(first), lines_.end(), matches), lines_.end());
+        return true;
+    }
+    std::erase_if(lines_, matches);
     if (minutes > 0) {
-        Line line;
-        line.path = path;
-        line.key = key;
-        line.minutes = minutes;
-        lines_.push_back(std::move(line));
+        lines_.push_back({{}, path, key, minutes});
     }
     return true;
 }
