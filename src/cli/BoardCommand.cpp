@@ -23,6 +23,7 @@
 #include "catalogue/DataStore.h"
 #include "files/NativePath.h"
 #include "settings/AppSettings.h"
+#include "settings/WalkTimes.h"
 #include "text/IntFormat.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -59,18 +60,17 @@ std::wstring DayTypeText(const Timetable& table) {
     return text + L")";
 }
 
-
 void WriteLine(std::ostream& out, const BoardLine& line, bool colors, bool clearRest) {
-    const bool styled = colors && (line.next || line.color.has_value());
+    const bool styled = colors && (line.next || line.dimmed || line.color.has_value());
     if (styled) {
         out << "\x1b[";
-        if (line.next) {
-            out << "1";
+        if (line.next || line.dimmed) {
+            out << (line.next ? "1" : "2");
         }
         if (line.color) {
             const ColorRef c = *line.color;
-            out << (line.next ? ";" : "") << "38;2;" << (c & 0xFF) << ';' << (c >> 8 & 0xFF) << ';'
-                << (c >> 16 & 0xFF);
+            out << (line.next || line.dimmed ? ";" : "") << "38;2;" << (c & 0xFF) << ';'
+                << (c >> 8 & 0xFF) << ';' << (c >> 16 & 0xFF);
         }
         out << 'm';
     }
@@ -164,7 +164,20 @@ struct BoardOptions {
     bool watch = false;
     std::string color = "auto";
     bool arrivals = false;
+    int walk = -1;  // minutes; -1 takes KovarisWalk.ini's
 };
+
+// The walking time to the timetable's station: --walk, else KovarisWalk.ini's beside the
+// settings file (read only, like the settings).
+int WalkMinutes(const BoardOptions& options, const AppSettings& settings,
+                const std::wstring& tablePath) {
+    if (options.walk >= 0) {
+        return options.walk;
+    }
+    WalkTimes walks;
+    static_cast<void>(walks.Load(WalkTimes::FileBeside(settings.filePath)));
+    return walks.MinutesFor(settings.dataPath, tablePath);
+}
 
 // The timetable to show: --table relative to the data root (where it is found there), else as
 // given; without --table the default entry of the root level, as the window opens at start.
@@ -233,6 +246,7 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
         err << "kovaris board: cannot read the timetable " << wtext::WideToUtf8(*tablePath) << '\n';
         return 1;
     }
+    table.walkMinutes = WalkMinutes(options, settings, *tablePath);
 
     BoardSession session(table);
     const bool colorful = WantsColors(out, options.color);
@@ -293,7 +307,7 @@ std::vector<BoardLine> BoardLinesOf(const Timetable& table, const BoardFrame& fr
             continue;
         }
         BoardLine line{RowText(row, table.settings()) + row.note, std::nullopt,
-                       index == frame.nextRow};
+                       index == frame.nextRow, row.unreachable};
         line.text.resize(wtext::TrimRight(line.text).size());
         if (row.color != kNoColor) {
             line.color = row.color;
@@ -380,6 +394,11 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
     board->add_flag("--watch", options->watch, "redraw once a second until interrupted");
     board->add_flag("--arrivals", options->arrivals,
                     "after the rows, \"--\" and the arrival stations of the next departure");
+    board
+        ->add_option("--walk", options->walk,
+                     "minutes' walk to the station, for this timetable (default: its line in "
+                     "KovarisWalk.ini)")
+        ->check(CLI::Range(0, WalkTimes::kMaxMinutes));
     board->add_option("--color", options->color, "colour the rows: auto, always or never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
     board->footer(
@@ -389,6 +408,10 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
         "train's marks, from the next departure on (from the one before when PREV_DISP is set).\n"
         "Kovaris.ini (or --settings) is read, never written; Holiday.dat and color.ini come from\n"
         "the data root, and with CfgRead=1 the holidays of vekt.cfg replace Holiday.dat's, as in\n"
-        "the window. With --watch a terminal shows a clock line on top and redraws in place.");
+        "the window. With --watch a terminal shows a clock line on top and redraws in place.\n"
+        "A walking time (--walk, or the timetable's PATH=MINUTES line in KovarisWalk.ini beside\n"
+        "Kovaris.ini, PATH relative to the data root) makes the next departure the first one the\n"
+        "walk still reaches; the trains before it lose their label (faint on a terminal), and\n"
+        "with WalkCount=1 the countdowns count to the moment to set off.");
     board->callback([options, &out, &err, &status] { status = RunBoard(*options, out, err); });
 }

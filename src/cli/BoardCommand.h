@@ -23,6 +23,7 @@ struct BoardLine {
     std::wstring text;
     std::optional<ColorRef> color;  // from the colour list; none draws in the terminal's colour
     bool next = false;              // the next departure
+    bool dimmed = false;            // a train the walk to the station no longer reaches
 };
 
 // The board at `moment`, as the departure list shows it after a real-time refresh: a heading
@@ -44,8 +45,8 @@ std::wstring ClockLine(Moment moment);
 // shows them; call after BuildBoardLines, which finds that departure.
 void AppendArrivalLines(const Timetable& table, std::vector<BoardLine>& lines);
 
-// Writes the lines as UTF-8, one per line; `colours` adds 24-bit colour and bold for the next
-// departure, for a terminal.
+// Writes the lines as UTF-8, one per line; `colours` adds 24-bit colour, bold for the next
+// departure and faint for a train out of reach, for a terminal.
 void WriteBoard(std::ostream& out, const std::vector<BoardLine>& lines, bool colors);
 
 // Redraws the board once a second until `keepGoing` says no. On a terminal (`inPlace`) each

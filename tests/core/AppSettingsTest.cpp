@@ -162,7 +162,7 @@ TEST(AppSettingsTest, SaveWritesTheFortyOneLinesInOrder) {
         L"ColorFont=16777215\r\nClockAlign1=0\r\nClockAlign2=0\r\nSK_TimesUP=38\r\n"
         L"SK_TimesDOWN=0\r\nSK_1HourPrev=0\r\nSK_1HourNext=0\r\nSK_RealTimeMode=0\r\n"
         L"SK_TrnsUP=0\r\nSK_TrnsDOWN=0\r\nSK_TrnsNext=0\r\nSK_TrnsPrev=0\r\n"
-        L"SK_TrnsStart=116\r\n";
+        L"SK_TrnsStart=116\r\nWalkCount=0\r\n";
     EXPECT_EQ(ReadBytes(dir.File(L"Kovaris.ini")), ToSJis(expected));
 }
 
@@ -181,7 +181,7 @@ TEST(AppSettingsTest, DefaultsReachTheFileUnchanged) {
           L"\r\nShortMark=1\r\n", L"\r\nColorBack=16742500\r\n", L"\r\nSK_TimesUP=0\r\n"}) {
         EXPECT_NE(bytes.find(ToSJis(line)), std::string::npos) << wtext::WideToUtf8(line);
     }
-    EXPECT_TRUE(bytes.ends_with("\r\nSK_TrnsStart=0\r\n"));
+    EXPECT_TRUE(bytes.ends_with("\r\nSK_TrnsStart=0\r\nWalkCount=0\r\n"));
 }
 
 // Every key must reach its own field and come back from it: a swapped table entry shows here.
@@ -192,9 +192,9 @@ TEST(AppSettingsTest, EveryFieldSurvivesSaveAndLoad) {
         &S::dlgFontSize,     &S::clockFontSize, &S::stationFontSize, &S::timeLstFontSize,
         &S::trnsLstFontSize, &S::portOnly,      &S::progress,        &S::dirScroll,
         &S::scrollMode,      &S::almBefTime};
-    const std::vector<int S::*> flags = {&S::dspCmbTbl,   &S::dspLstTbl,   &S::prevDisp,
-                                         &S::cfgRead,     &S::shortMark,   &S::shortTimeLeft,
-                                         &S::scrollMode2, &S::clockAlign1, &S::clockAlign2};
+    const std::vector<int S::*> flags = {
+        &S::dspCmbTbl,     &S::dspLstTbl,   &S::prevDisp,    &S::cfgRead,     &S::shortMark,
+        &S::shortTimeLeft, &S::scrollMode2, &S::clockAlign1, &S::clockAlign2, &S::walkCount};
     const std::vector<std::wstring S::*> texts = {&S::fntDate, &S::fntClock, &S::fntStation,
                                                   &S::fntTime, &S::fntTrns};
     TempDir dir;

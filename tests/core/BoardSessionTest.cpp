@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DemoTimetable.h"
+#include "board/RowText.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/DataStore.h"
 #include "catalogue/TransferPlan.h"
@@ -282,6 +283,65 @@ TEST_F(BoardSessionTest, OpeningAndGoingBack) {
     const MomentFields night = demo_.timetable.viewMoment.Fields();
     EXPECT_EQ(night.day, 8);  // past midnight of the day on show
     EXPECT_EQ(night.minute, 5);
+}
+
+// With a walking time the next departure is the first one the walk still reaches (one exactly
+// that far away included); the trains before it are dimmed and unlabelled, and the countdown
+// counts to the departure or, with WalkCount, to the moment to set off.
+TEST_F(BoardSessionTest, TheWalkSkipsTrainsOutOfReach) {
+    struct WalkCase {
+        const char* name;
+        int walk;
+        Moment now;
+        int prevDisp;
+        int next;  // minutes of the day, as are the others
+        int top;
+        std::vector<int> dimmed;
+        int toDeparture;  // seconds the next row counts with WalkCount=0
+        int toSetOff;     // and with WalkCount=1
+    };
+    const std::vector<WalkCase> cases = {
+        {"no walk", 0, Monday(10, 0), 0, 601, 601, {}, 60, 60},
+        {"exactly the walk away", 8, Monday(10, 0), 0, 608, 608, {601}, 480, 0},
+        {"a minute short", 9, Monday(10, 0), 1, 615, 608, {601, 608}, 900, 360},
+        {"the walk reaches none",
+         120,
+         Monday(23, 50),
+         0,
+         300,
+         300,
+         {1434, 1441, 1448, 1455, 1462, 1469, 1476},
+         -1,
+         -1},
+    };
+    const BoardWords words;
+    for (const WalkCase& c : cases) {
+        settings_.prevDisp = c.prevDisp;
+        demo_.timetable.walkMinutes = c.walk;
+        BoardSession session(demo_.timetable);
+        const BoardFrame frame = session.Tick(c.now, 0);
+        EXPECT_EQ(frame.nextRow, IndexOf(c.next)) << c.name;
+        EXPECT_EQ(frame.topRow, IndexOf(c.top)) << c.name;
+        EXPECT_EQ(session.ShowAtMinute(-1, c.now).selectedRow, IndexOf(c.next)) << c.name;
+
+        std::vector<int> dimmed;
+        RowInfo row;
+        for (int index = 0; demo_.timetable.GetRowInfo(index, row); ++index) {
+            if (row.unreachable) {
+                dimmed.push_back(row.time);
+                EXPECT_EQ(row.label, words.blankLabel) << c.name << " " << row.time;
+            }
+        }
+        EXPECT_EQ(dimmed, c.dimmed) << c.name;
+        ASSERT_TRUE(demo_.timetable.GetRowInfo(frame.nextRow, row));
+        EXPECT_EQ(row.label, words.nextLabels[0]) << c.name;
+        if (c.toDeparture >= 0) {
+            settings_.walkCount = 0;
+            EXPECT_EQ(CountdownSeconds(row, settings_), c.toDeparture) << c.name;
+            settings_.walkCount = 1;
+            EXPECT_EQ(CountdownSeconds(row, settings_), c.toSetOff) << c.name;
+        }
+    }
 }
 
 }  // namespace

@@ -55,4 +55,14 @@ TEST_F(DepartureReminderTest, NothingForATrainAlreadyCloseOrWhileOff) {
     EXPECT_TRUE(Follow({Monday(8, 10, 0), Monday(8, 11, 0)}).empty());
 }
 
+// With a walking time the lead counts back from the moment to set off: 08:14 less 3 minutes'
+// walk less the 5 minutes' lead is 08:06.
+TEST_F(DepartureReminderTest, TheLeadCountsFromTheMomentToSetOff) {
+    timetable_.walkMinutes = 3;
+    reminder_.SetOn(true);
+    EXPECT_TRUE(Follow({Monday(8, 0, 0), Monday(8, 5, 59)}).empty());
+    EXPECT_EQ(Follow({Monday(8, 6, 0)}),
+              std::vector<std::wstring>{L"発車まであと5分|08:14 急行 桜川中央 (若葉台)"});
+}
+
 }  // namespace

@@ -53,11 +53,16 @@ std::optional<Reminder> DepartureReminder::Check(const Timetable& timetable, int
     if (!on_ || leadMinutes <= 0 || !timetable.GetRowInfo(row, info) || info.seconds < 0) {
         return std::nullopt;
     }
+    // The lead counts back from the moment the traveller must set off.
+    const long long toSetOff = static_cast<long long>(info.seconds) - info.walkSeconds;
+    if (toSetOff < 0) {
+        return std::nullopt;
+    }
     const std::wstring key = DepartureKey(timetable, info.seconds);
     if (reminded_.contains(key)) {
         return std::nullopt;
     }
-    if (info.seconds > static_cast<long long>(leadMinutes) * 60) {
+    if (toSetOff > static_cast<long long>(leadMinutes) * 60) {
         armed_.insert(key);
         return std::nullopt;
     }

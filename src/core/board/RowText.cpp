@@ -111,14 +111,22 @@ std::wstring CountdownText(int seconds, int distance, int countDown, int shortTi
     return text;
 }
 
+int CountdownSeconds(const RowInfo& row, const AppSettings& settings) {
+    // A train that has left is counted from its departure whatever the setting.
+    if (settings.walkCount == 0 || row.distance > 0) {
+        return row.seconds;
+    }
+    return row.seconds - row.walkSeconds;
+}
+
 void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& settings,
                   const BoardWords& words) {
     out.clear();
     out += row.label;
     out.push_back(L' ');
     AppendIntFormat(out, L"%02d:%02d ", {row.time / 60, row.time % 60});
-    AppendCountdownText(out, row.seconds, row.distance, settings.countDown, settings.shortTimeLeft,
-                        words);
+    AppendCountdownText(out, CountdownSeconds(row, settings), row.distance, settings.countDown,
+                        settings.shortTimeLeft, words);
     out.push_back(L' ');
 }
 
@@ -138,9 +146,10 @@ std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings,
     std::wstring time;
     AppendIntFormat(time, L"%02d:%02d", {row.time / 60, row.time % 60});
     AppendWords(spoken, time);
-    AppendWords(spoken, SingleSpaced(CountdownText(row.seconds, row.distance, settings.countDown,
-                                                   settings.shortTimeLeft, words),
-                                     true));
+    AppendWords(spoken,
+                SingleSpaced(CountdownText(CountdownSeconds(row, settings), row.distance,
+                                           settings.countDown, settings.shortTimeLeft, words),
+                             true));
     AppendWords(spoken, SingleSpaced(row.note, false));
     return spoken;
 }

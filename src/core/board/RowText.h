@@ -30,6 +30,10 @@ std::wstring CountdownText(int seconds, int distance, int countDown, int shortTi
 void AppendCountdownText(std::wstring& out, int seconds, int distance, int countDown,
                          int shortTimeLeft, const BoardWords& words = {});
 
+// The seconds a row's countdown shows: to the departure, or with `WalkCount` to the moment the
+// traveller must set off (the departure less the walking time).
+int CountdownSeconds(const RowInfo& row, const AppSettings& settings);
+
 // The text the departure list draws for a departure row, before its note: label, departure time
 // and countdown, ending in one space. `settings` gives `CountDown` and `ShortTimeLeft`.
 std::wstring RowText(const RowInfo& row, const AppSettings& settings, const BoardWords& words = {});

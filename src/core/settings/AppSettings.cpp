@@ -82,6 +82,8 @@ std::vector<SettingKey> BuildSettingsKeys() {
         const auto action = static_cast<ShortcutAction>(i);
         keys.push_back({ShortcutKeyName(i), Kind::Number, action});
     }
+    // Newer keys go last: older files and readers keep their line order.
+    keys.push_back({L"WalkCount", Kind::Flag, &S::walkCount});
     return keys;
 }
 

@@ -51,7 +51,7 @@ public:
     // Brings the data path to the form Load gives it (no blanks around it, a "/" at its end);
     // false when none is known, after the warning to `messenger` (when given).
     bool CheckDataPath(Messenger* messenger);
-    // Writes the 41 keys in their fixed order, replacing the file only when all was written.
+    // Writes the 42 keys in their fixed order, replacing the file only when all was written.
     // A value Shift-JIS cannot hold fails the save with nothing written (the old file stays),
     // and its key goes to `failedKey` when given.
     bool Save(std::wstring* failedKey = nullptr) const;
@@ -107,6 +107,7 @@ public:
     int clockAlign1 = 0;
     int clockAlign2 = 0;
     std::array<int, kShortcutCount> shortcutKeys{};  // Windows virtual-key codes, 0 = unbound
+    int walkCount = 0;  // countdowns to the departure (0) or to the moment to set off (1)
 
     // From the companion program's history file.
     std::wstring lastTimetable;

@@ -121,8 +121,13 @@ int Timetable::ShowDay(std::optional<long long> day) {
         return -1;
     }
     nowSeconds_ = day ? SecondsOn(*day, currentMoment) : 0;
-    // After the last departure the first one of the section stays on top for the night.
-    nextIndex = std::max(0, FirstDepartureFrom(*section, nowSeconds_));
+    const int toLeave = FirstDepartureFrom(*section, nowSeconds_);
+    const int reachable = FirstDepartureFrom(*section, nowSeconds_ + walkMinutes * 60LL);
+    // After the last departure the first one of the section stays on top for the night; so it
+    // does when the walk reaches none, and the trains still to leave are out of reach.
+    leftIndex_ = std::max(0, toLeave);
+    reachableIndex_ = reachable >= 0 ? reachable : (toLeave >= 0 ? section->DepartureCount() : 0);
+    nextIndex = std::max(0, reachable);
     return nextIndex;
 }
 
@@ -146,7 +151,7 @@ int Timetable::FindNextDeparture(Moment moment, bool alsoView) {
     return ShowDay(view);
 }
 
-ViewPlace Timetable::LocateView(Moment moment) const {
+ViewPlace Timetable::LocateView(Moment moment, int leadMinutes) const {
     ViewPlace place;
     const std::optional<long long> own = DayOf(moment);
     if (!own) {
@@ -158,17 +163,20 @@ ViewPlace Timetable::LocateView(Moment moment) const {
     if (place.section == nullptr) {
         return place;
     }
-    place.index = FirstDepartureFrom(*place.section, place.seconds);
+    const long long from = place.seconds + leadMinutes * 60LL;
+    place.index = FirstDepartureFrom(*place.section, from);
     // A late-night time past the section's last departure shows the section from its start.
     if (place.index < 0 && place.seconds >= kSecondsPerDay) {
-        place.index = FirstDepartureFrom(*place.section, place.seconds - kSecondsPerDay);
+        place.index = FirstDepartureFrom(*place.section, from - kSecondsPerDay);
     }
     return place;
 }
 
 int Timetable::FindViewDeparture(Moment moment) {
     viewMoment = moment;
-    const ViewPlace place = LocateView(moment);
+    // Real time shows the first departure the traveller can still reach.
+    const ViewPlace place =
+        LocateView(moment, displayMode == DisplayMode::RealTime ? walkMinutes : 0);
     if (!moment.IsValid() || place.section == nullptr) {
         if (moment.IsValid()) {
             ShowDay(place.day);  // a day without departures is on show
@@ -201,11 +209,16 @@ bool Timetable::GetRowInfo(int index, RowInfo& row) const {
         return false;
     }
     const Departure& departure = section->DepartureAt(index);
+    row.unreachable = index >= leftIndex_ && index < reachableIndex_;
     FillLabel(*section, index, row.label);
-    row.distance = nextIndex - index;
+    if (row.unreachable) {
+        row.label.assign(words_.blankLabel);  // no "next" for a train out of reach
+    }
+    row.distance = leftIndex_ - index;
+    row.walkSeconds = walkMinutes * 60;
     row.time = departure.time;
     row.seconds = -1;
-    if (index >= nextIndex - 1) {
+    if (index >= leftIndex_ - 1) {
         row.seconds = SecondsUntil(departure.time);
     }
     FillNote(departure.marks, row);

@@ -81,7 +81,9 @@ struct RowInfo {
     int seconds = -1;   // to departure; -1 when not computed (rows above the previous departure)
     std::wstring note;  // mark names, each followed by one space
     ColorRef color = 0;
-    int distance = 0;  // nextIndex - index
+    int distance = 0;  // rows above the first departure still to leave (1: the one that left)
+    bool unreachable = false;  // leaves sooner than the walk to the station: dimmed, no label
+    int walkSeconds = 0;       // the timetable's walking time
 };
 
 // The names of the first two legend marks of a departure, with their colours (0 when none).
@@ -121,7 +123,8 @@ public:
     // Positions the view at `moment`: a moment of a later day puts that day's section on show.
     int FindViewDeparture(Moment moment);
     // Where FindViewDeparture would put the view, without moving it.
-    ViewPlace LocateView(Moment moment) const;
+    // `leadMinutes` later departures only: those a traveller walking that long still reaches.
+    ViewPlace LocateView(Moment moment, int leadMinutes = 0) const;
     void SetForcedDay(DayType day);
     // The moment `minutes` into the timetable day on show (past 1439 on the next calendar day).
     Moment MomentOfMinute(int minutes) const;
@@ -139,7 +142,8 @@ public:
     DisplayMode displayMode = DisplayMode::RealTime;
     Moment viewMoment;
     Moment currentMoment;
-    int nextIndex = 1;
+    int nextIndex = 1;    // the first departure the walk to the station still reaches
+    int walkMinutes = 0;  // 0 to 120; departures sooner than that cannot be reached
     int viewIndex = -1;
     bool autoDay = true;
     DayType dayType = 0;
@@ -168,6 +172,8 @@ private:
     std::optional<long long> nowDay_;   // the timetable day of currentMoment
     std::optional<long long> viewDay_;  // the day the view lies on: the day on show
     long long nowSeconds_ = 0;          // currentMoment in seconds of the day on show
+    int leftIndex_ = 0;                 // the first departure still to leave
+    int reachableIndex_ = 0;            // the first one reached walking; past the end for none
     const AppSettings* settings_;
     const ColorTable* colors_;
     const HolidayCalendar* holidays_;
