@@ -158,27 +158,21 @@ TEST_F(MainWindowTest, TheTerminalBoardShowsTheWindowsRows) {
         std::function<void()> onWindow;
         std::function<std::optional<BoardFrame>()> onBoard;
     };
-    const auto tick = [this, &session] { return session.Tick(clock_.Now(), 0); };
     const auto command = [this](int id) {
         return [this, id] { window_->menu().Item(id)->trigger(); };
     };
+    const auto hours = [&session](bool later) {
+        return [&session, later] { return session.StepHour(later); };
+    };
     const std::vector<Step> steps = {
-        {"a minute on", [this] { Advance(60 * 1000); }, tick},
-        {"an hour later", command(cmd::kHourLater), [&session] { return session.StepHour(true); }},
-        {"and another", command(cmd::kHourLater), [&session] { return session.StepHour(true); }},
-        {"an hour earlier", command(cmd::kHourEarlier),
-         [&session] { return session.StepHour(false); }},
+        {"a minute on", [this] { Advance(60 * 1000); },
+         [this, &session] { return session.Tick(clock_.Now(), 0); }},
+        {"an hour later", command(cmd::kHourLater), hours(true)},
+        {"an hour earlier", command(cmd::kHourEarlier), hours(false)},
         {"the departure above", command(cmd::kPreviousDeparture),
          [&session, &board] { return session.ShowPrevious(board->topRow); }},
-        {"back to real time",
-         [this] {
-             QTest::mouseClick(&window_->button(cmd::kButtonRealTime), Qt::LeftButton);
-             Advance(100);
-         },
-         [&session, tick] {
-             session.SetRealTime(true);
-             return tick();
-         }},
+        {"back to real time", command(cmd::kRealTimeMode),
+         [&session] { return session.SetRealTime(true); }},
         {"Saturday", command(cmd::kDayAutomatic + 7),
          [this, &session] { return session.SetForcedDay(7, clock_.Now(), 0); }},
     };
