@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +47,7 @@
 #include "mainwin/MainMenu.h"
 #include "mainwin/QtMessenger.h"
 #include "mainwin/RunState.h"
+#include "settings/WalkTimes.h"
 #include "text/Messenger.h"
 #include "text/WideText.h"
 #include "timetable/Clock.h"
@@ -540,7 +542,7 @@ TEST_F(MainWindowTest, AScreenReaderHearsEveryControlAndRow) {
         EXPECT_FALSE(letters.contains(letter)) << item->text(QAccessible::Name).toStdString();
         letters.insert(letter);
     }
-    EXPECT_EQ(fixedItems, 25);
+    EXPECT_EQ(fixedItems, 26);
 }
 
 // Under an English locale the board's own words are English too, and its rows still line up:
@@ -695,6 +697,41 @@ TEST_F(MainWindowTest, ReminderBeforeDeparture) {
     window->ShowStatusMessage(given.front());
     QApplication::processEvents();
     EXPECT_LT(window->arrivals().geometry().bottom(), window->height() - 20);
+}
+
+// A walking time set through its dialog (a number out of range named first) is written to
+// KovarisWalk.ini and moves 先　発 at once to the first train the walk reaches; the one it no
+// longer reaches stays on top, dimmed. A window built anew reads the walking time back.
+TEST_F(MainWindowTest, AWalkingTimeMovesTheNextDepartureAndIsKept) {
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    const int missed = window.departures().SelectedRow();
+    ASSERT_EQ(TimeAt(missed), 8 * 60 + 14);
+    QTimer::singleShot(0, [this] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog != nullptr && dialog->inherits("WalkTimeDialog"));
+        auto* field = dialog->findChild<QSpinBox*>();
+        field->setValue(121);
+        dialog->accept();
+        EXPECT_TRUE(dialog->isVisible());
+        ASSERT_EQ(messenger_.shown.size(), 1U);
+        field->setValue(5);
+        dialog->accept();
+    });
+    window.menu().Item(cmd::kWalkTime)->trigger();
+    QApplication::processEvents();
+
+    const std::wstring file = work_.File(L"KovarisWalk.ini");
+    WalkTimes written;
+    ASSERT_TRUE(written.Load(file));
+    EXPECT_EQ(written.MinutesFor(DataRoot(), window.timetable().path), 5);
+    for (const bool anew : {false, true}) {
+        CKovarisDlg& shown = anew ? Start(Monday(8, 12, 20)) : window;
+        EXPECT_TRUE(shown.RealTime()) << anew;
+        EXPECT_GT(shown.departures().SelectedRow(), missed) << anew;
+        EXPECT_EQ(shown.departures().TopRow(), missed) << anew;
+        EXPECT_TRUE(shown.departures().Renderer().MakeRow(&shown.timetable(), missed).dimmed)
+            << anew;
+    }
 }
 
 // The switch takes effect through the file the window built anew reads: a file that cannot be

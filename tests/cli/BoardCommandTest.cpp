@@ -142,11 +142,13 @@ TEST_F(BoardCommandTest, PrintsTheRowsOfTheListAtAMoment) {
 }
 
 // A walking time beside the settings, or --walk for the one timetable shown: the trains it
-// cannot reach lose their label (faint in colour), and WalkCount=1 counts to setting off.
+// cannot reach stay on the board but lose their label (faint in colour), and WalkCount=1 counts
+// to setting off.
 TEST_F(BoardCommandTest, AWalkingTimeSkipsTheTrainsOutOfReach) {
     WriteSJisFile(dir.File(L"KovarisWalk.ini"), L"HARBOR.TBL=10\n");
     WriteSJisFile(dir.File(L"setoff.ini"), L"DataPath=" + dir.Root() + L"\nWalkCount=1\n");
     const std::string heading = "Harbor Line for Central  Harbor Northbound  (月曜)";
+    const std::string before = "　　　 05:10       010分";  // left, on top with PREV_DISP
     struct Case {
         const char* name;
         std::vector<std::string> args;
@@ -155,21 +157,23 @@ TEST_F(BoardCommandTest, AWalkingTimeSkipsTheTrainsOutOfReach) {
     const std::vector<Case> cases = {
         {"from KovarisWalk.ini",
          {"--settings", Path("prev.ini")},
-         {heading, "　　　 05:25 あと   05分 Rapid Central", "先　発 05:40 あと   20分 Local"}},
+         {heading, before, "　　　 05:25 あと   05分 Rapid Central",
+          "先　発 05:40 あと   20分 Local"}},
         {"--walk 0 overrides the file",
          {"--settings", Path("prev.ini"), "--walk", "0"},
-         {heading, "　　　 05:10       010分", "先　発 05:25 あと   05分 Rapid Central"}},
+         {heading, before, "先　発 05:25 あと   05分 Rapid Central", "次　発 05:40 あと   20分 Local"}},
         {"exactly the walk away, counted to setting off",
          {"--settings", Path("setoff.ini"), "--walk", "20"},
-         {heading, "先　発 05:40 あと   00秒 Local", "次　発 23:05  17時間25分"}},
+         {heading, "　　　 05:25             Rapid Central", "先　発 05:40 あと   00秒 Local",
+          "次　発 23:05  17時間25分"}},
         {"faint on a terminal",
          {"--settings", Path("prev.ini"), "--color", "always"},
-         {heading, "\x1b[2m　　　 05:25 あと   05分 Rapid Central\x1b[0m",
+         {heading, before, "\x1b[2m　　　 05:25 あと   05分 Rapid Central\x1b[0m",
           "\x1b[1m先　発 05:40 あと   20分 Local\x1b[0m"}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {
-            "--table", Path("harbor.tbl"), "--at", "2026-12-07 05:20:00", "--rows", "2"};
+            "--table", Path("harbor.tbl"), "--at", "2026-12-07 05:20:00", "--rows", "3"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const CliRun r = Run(args);
         EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;

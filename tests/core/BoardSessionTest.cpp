@@ -286,7 +286,8 @@ TEST_F(BoardSessionTest, OpeningAndGoingBack) {
 }
 
 // With a walking time the next departure is the first one the walk still reaches (one exactly
-// that far away included); the trains before it are dimmed and unlabelled, and the countdown
+// that far away included); the trains before it are dimmed and unlabelled but stay in sight
+// (the top row is the first still to leave, one above with PREV_DISP), and the countdown
 // counts to the departure or, with WalkCount, to the moment to set off.
 TEST_F(BoardSessionTest, TheWalkSkipsTrainsOutOfReach) {
     struct WalkCase {
@@ -302,8 +303,9 @@ TEST_F(BoardSessionTest, TheWalkSkipsTrainsOutOfReach) {
     };
     const std::vector<WalkCase> cases = {
         {"no walk", 0, Monday(10, 0), 0, 601, 601, {}, 60, 60},
-        {"exactly the walk away", 8, Monday(10, 0), 0, 608, 608, {601}, 480, 0},
-        {"a minute short", 9, Monday(10, 0), 1, 615, 608, {601, 608}, 900, 360},
+        {"no walk, PREV_DISP", 0, Monday(10, 0), 1, 601, 594, {}, 60, 60},
+        {"exactly the walk away", 8, Monday(10, 0), 0, 608, 601, {601}, 480, 0},
+        {"a minute short", 9, Monday(10, 0), 1, 615, 594, {601, 608}, 900, 360},
         {"the walk reaches none",
          120,
          Monday(23, 50),
@@ -322,7 +324,8 @@ TEST_F(BoardSessionTest, TheWalkSkipsTrainsOutOfReach) {
         const BoardFrame frame = session.Tick(c.now, 0);
         EXPECT_EQ(frame.nextRow, IndexOf(c.next)) << c.name;
         EXPECT_EQ(frame.topRow, IndexOf(c.top)) << c.name;
-        EXPECT_EQ(session.ShowAtMinute(-1, c.now).selectedRow, IndexOf(c.next)) << c.name;
+        const BoardFrame now = session.ShowAtMinute(-1, c.now);
+        EXPECT_EQ(now.selectedRow, IndexOf(c.next)) << c.name;
 
         std::vector<int> dimmed;
         RowInfo row;
@@ -336,6 +339,8 @@ TEST_F(BoardSessionTest, TheWalkSkipsTrainsOutOfReach) {
         ASSERT_TRUE(demo_.timetable.GetRowInfo(frame.nextRow, row));
         EXPECT_EQ(row.label, words.nextLabels[0]) << c.name;
         if (c.toDeparture >= 0) {
+            // Back to real time shows the same; with none in reach the rows stay as they are.
+            EXPECT_EQ(now.topRow, IndexOf(c.top)) << c.name;
             settings_.walkCount = 0;
             EXPECT_EQ(CountdownSeconds(row, settings_), c.toDeparture) << c.name;
             settings_.walkCount = 1;

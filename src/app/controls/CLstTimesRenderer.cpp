@@ -32,7 +32,9 @@ ListRowView CLstTimesRenderer::MakeRow(const Timetable* timetable, int index) co
     BuildRowText(view.text, info, settings_, words_);
     view.note = std::move(info.note);
     view.color = info.color;
-    view.seconds = info.seconds;
+    view.dimmed = info.unreachable;
+    // A train out of reach is not to be waited for: no bar counts down to it.
+    view.seconds = info.unreachable ? -1 : info.seconds;
     return view;
 }
 
@@ -47,8 +49,9 @@ std::wstring CLstTimesRenderer::SpokenRow(const Timetable* timetable, int index)
 void CLstTimesRenderer::PaintRow(QPainter& painter, const QRect& rect, const ListRowView& row,
                                  bool selected, unsigned frame, bool focusMark) const {
     constexpr ColorRef kWhite = 0xFFFFFF;
-    const ColorRef text = selected ? kWhite : row.color;
+    const ColorRef ink = selected ? kWhite : row.color;
     const ColorRef background = selected ? row.color : kWhite;
+    const ColorRef text = row.dimmed ? listrow::DimmedColor(ink, background) : ink;
     painter.save();
     // What a row draws stays inside it, as a row copied from its own buffer would.
     painter.setClipRect(rect);
@@ -111,6 +114,7 @@ ListRowKey CLstTimesRenderer::KeyOf(const QRect& rect, ListRowView row, bool sel
     key.color = row.color;
     key.selected = selected;
     key.focusMark = focusMark;
+    key.dimmed = row.dimmed;
     return key;
 }
 

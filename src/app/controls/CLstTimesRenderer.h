@@ -20,7 +20,8 @@ struct ListRowView {
     std::wstring text;  // label, departure time and countdown, ending in a space
     std::wstring note;
     ColorRef color = 0;
-    int seconds = -1;  // to departure; -1 for rows without one
+    int seconds = -1;     // to departure; -1 for rows without one
+    bool dimmed = false;  // a train the walk to the station no longer reaches
 };
 
 // Everything a painted row depends on; two equal keys paint the same pixels, so a row whose key
@@ -31,6 +32,7 @@ struct ListRowKey {
     ColorRef color = 0;
     bool selected = false;
     bool focusMark = false;
+    bool dimmed = false;
     int barLeft = -1;         // -1: no bar
     int pulse = -1;           // the bar's pulse level; -1 without a bar
     long long noteStep = -1;  // how far a scrolling note has moved; -1 when it stands still

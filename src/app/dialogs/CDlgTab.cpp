@@ -5,9 +5,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include "controls/QtConvert.h"
-#include "settings/IntField.h"
-#include "text/Messenger.h"
+#include "dialogs/SpinFieldCheck.h"
 
 CDlgTab::CDlgTab(AppSettings& settings, Messenger& messenger, QWidget* parent)
     : QWidget(parent), settings_(settings), messenger_(messenger) {}
@@ -27,15 +25,7 @@ void CDlgTab::FocusPage() {
 }
 
 bool CDlgTab::ReadInt(QSpinBox& edit, int min, int max, int& value) {
-    const IntFieldCheck check = CheckIntField(ToWString(edit.cleanText()), min, max);
-    if (!check.ok) {
-        messenger_.Show(L"KovarisWM(警告)", check.message);
-        edit.setFocus(Qt::OtherFocusReason);
-        edit.selectAll();
-        return false;
-    }
-    value = check.value;
-    return true;
+    return ReadSpinField(edit, min, max, messenger_, value);
 }
 
 void CDlgTab::AddRow(QGridLayout& layout, int row, const QString& label, QWidget* field) {

@@ -354,6 +354,10 @@
         <source>選んだ到着駅の時刻表に乗り換えます</source>
         <translation>Transfers to the timetable of the chosen arrival station</translation>
     </message>
+    <message>
+        <source>%1 に書き込めませんでした。</source>
+        <translation>Could not write %1.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -637,6 +641,21 @@
     <message>
         <source>終了(&amp;X)</source>
         <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>徒歩時間(&amp;W)...</source>
+        <translation>&amp;Walking time...</translation>
+    </message>
+</context>
+<context>
+    <name>WalkTimeDialog</name>
+    <message>
+        <source>徒歩時間</source>
+        <translation>Walking time</translation>
+    </message>
+    <message>
+        <source>駅までの徒歩時間(分)(&amp;M):</source>
+        <translation>&amp;Minutes' walk to the station:</translation>
     </message>
 </context>
 </TS>

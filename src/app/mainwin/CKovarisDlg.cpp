@@ -27,6 +27,7 @@
 #include "controls/SingleChoiceList.h"
 #include "dialogs/CDlgSetting.h"
 #include "dialogs/ColorCommand.h"
+#include "dialogs/WalkTimeDialog.h"
 #include "files/PathLookup.h"
 #include "i18n/BoardWordsTranslation.h"
 #include "i18n/CoreText.h"
@@ -118,6 +119,8 @@ CKovarisDlg::CKovarisDlg(AppSettings& settings, const Clock& clock, Messenger& m
     InitProgramResources();
     setWindowTitle(QStringLiteral("KovarisWin"));
     timetable_.SetWords(TranslatedBoardWords());
+    // An unreadable file leaves every walking time at 0, and Save then refuses to replace it.
+    static_cast<void>(walks_.Load(WalkTimes::FileBeside(settings_.filePath)));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(MakeSettingsFont(L"MS UI Gothic", 100));
     BuildControls();
@@ -379,6 +382,9 @@ void CKovarisDlg::RunCommand(int id) {
             case cmd::kColorSettings:
                 EditColors();
                 break;
+            case cmd::kWalkTime:
+                EditWalkTime();
+                break;
             case cmd::kExit:
                 close();
                 break;
@@ -432,6 +438,32 @@ void CKovarisDlg::EditColors() {
     if (RunColorCommand(this, timetable_, departures_->SelectedRow(), store_.colors,
                         settings_.dataPath)) {
         departures_->viewport()->update();
+    }
+}
+
+void CKovarisDlg::EditWalkTime() {
+    if (timetable_.path.empty()) {
+        return;  // no timetable to walk to
+    }
+    WalkTimeDialog dialog(timetable_.walkMinutes, messenger_, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    WalkTimes updated = walks_;
+    const std::wstring file = WalkTimes::FileBeside(settings_.filePath);
+    if (!updated.Set(settings_.dataPath, timetable_.path, dialog.Minutes()) ||
+        !updated.Save(file)) {
+        messenger_.Show(std::wstring(kSettingsSaveFailedTitle),
+                        ToWString(tr("%1 に書き込めませんでした。").arg(ToQString(file))));
+        return;
+    }
+    walks_ = std::move(updated);
+    timetable_.walkMinutes = dialog.Minutes();
+    // Real time moves to the first train now in reach; a view elsewhere only redraws its rows.
+    if (session_.RealTime()) {
+        ShowFrame(session_.ShowAtMinute(-1, Now()));
+    } else {
+        ShowRefresh(session_.Tick(Now(), clock_.TickMs()));
     }
 }
 
@@ -533,7 +565,18 @@ bool CKovarisDlg::OpenTimetable(const CatalogueEntry& entry) {
 
 bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     WaitCursor wait;
-    return ShowOpened(path, session_.Open(path, Now()));
+    return ShowOpened(path, OpenWalking(path, [&] { return session_.Open(path, Now()); }));
+}
+
+template <typename Open>
+std::optional<BoardFrame> CKovarisDlg::OpenWalking(const std::wstring& path, Open open) {
+    const int before = timetable_.walkMinutes;
+    timetable_.walkMinutes = walks_.MinutesFor(settings_.dataPath, path);
+    std::optional<BoardFrame> frame = open();
+    if (!frame) {
+        timetable_.walkMinutes = before;
+    }
+    return frame;
 }
 
 bool CKovarisDlg::ShowOpened(const std::wstring& path, const std::optional<BoardFrame>& frame) {
@@ -615,7 +658,9 @@ void CKovarisDlg::GoBack(bool toFirst) {
     const TransferRecord record = *target;
     WaitCursor wait;
     departures_->setUpdatesEnabled(false);
-    ShowOpened(record.path, session_.Return(record.path, record.minutes, Now()));
+    ShowOpened(record.path, OpenWalking(record.path, [&] {
+                   return session_.Return(record.path, record.minutes, Now());
+               }));
     store_.transfers.Remove(toFirst);
     departures_->setUpdatesEnabled(true);
 }

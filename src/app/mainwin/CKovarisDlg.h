@@ -15,6 +15,7 @@
 #include "catalogue/DataStore.h"
 #include "catalogue/HistoryRequest.h"
 #include "settings/AppSettings.h"
+#include "settings/WalkTimes.h"
 #include "timetable/Timetable.h"
 
 struct RunState;
@@ -116,6 +117,11 @@ private:
     void ShowAbout();
     void ShowSettings();
     void EditColors();
+    void EditWalkTime();
+    // Opens a timetable through `open` with the walking time KovarisWalk.ini gives `path`; the
+    // timetable kept on show when it fails keeps its own.
+    template <typename Open>
+    std::optional<BoardFrame> OpenWalking(const std::wstring& path, Open open);
     void ToggleReminder();
     void CheckReminder();
     void RunShortcut(ShortcutAction action);
@@ -138,6 +144,7 @@ private:
     DataStore store_;
     Timetable timetable_;
     BoardSession session_{timetable_};  // the only writer of what the board shows
+    WalkTimes walks_;                   // KovarisWalk.ini, read once at start
 
     QMenuBar* menuBar_ = nullptr;
     MainMenu* menu_ = nullptr;

@@ -39,6 +39,7 @@ void MainMenu::BuildOperationMenu(QMenuBar& bar) {
 
     Add(*operation, cmd::kRemindBeforeDeparture, tr("発車前に知らせる(&N)"), true);
 
+    Add(*operation, cmd::kWalkTime, tr("徒歩時間(&W)..."));
     Add(*operation, cmd::kSettings, tr("設定(&S)..."));
     Add(*operation, cmd::kColorSettings, tr("色設定(&C)..."));
     Add(*operation, cmd::kReadConfiguration, tr("CFG読込み(&G)"), true);

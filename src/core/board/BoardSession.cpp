@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardSession.h"
 
+#include <algorithm>
+
 #include "settings/AppSettings.h"
 #include "timetable/ViewSteps.h"
 
@@ -11,7 +13,7 @@ BoardFrame BoardSession::Tick(Moment now, std::uint64_t tickMs) {
         if (scrollHold_.Holds(tickMs)) {
             frame.selectInPlace = true;
         } else {
-            frame.topRow = TopRowFor(next);
+            frame.topRow = RealTimeTopRow(next);
         }
         Select(next);
         RefreshArrivals(false, frame);
@@ -89,7 +91,7 @@ void BoardSession::ShowAtInto(DisplayMode mode, Moment moment, BoardFrame& frame
     const bool refilled = RefillForNewSection(frame);
     if (index >= 0) {
         Select(index);
-        frame.topRow = TopRowFor(index);
+        frame.topRow = mode == DisplayMode::RealTime ? RealTimeTopRow(index) : TopRowFor(index);
         frame.selectInPlace = false;
     }
     if (refilled) {
@@ -157,6 +159,14 @@ BoardFrame BoardSession::SelectRow(int row) {
 
 int BoardSession::TopRowFor(int index) const {
     return timetable_.settings().prevDisp != 0 && index >= 1 ? index - 1 : index;
+}
+
+int BoardSession::RealTimeTopRow(int next) const {
+    // The trains the walk no longer reaches stay in sight above the next departure, dimmed.
+    if (timetable_.walkMinutes <= 0) {
+        return TopRowFor(next);
+    }
+    return TopRowFor(std::min(next, timetable_.FirstToLeave()));
 }
 
 int BoardSession::NextRow() const {

@@ -52,6 +52,9 @@ public:
 
     // The row on top when `index` is to be shown: the one above it with PREV_DISP.
     int TopRowFor(int index) const;
+    // The row on top in real time with `next` the next departure: the first departure still to
+    // leave (it is `next` without a walking time), one above with PREV_DISP.
+    int RealTimeTopRow(int next) const;
 
 private:
     // `frame` with the state as it now stands.

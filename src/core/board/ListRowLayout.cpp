@@ -62,6 +62,15 @@ ColorRef BarColor(ColorRef background, ColorRef text, int pulse) {
     return out;
 }
 
+ColorRef DimmedColor(ColorRef text, ColorRef background) {
+    ColorRef out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const ColorRef mixed = (((text >> shift) & 0xFF) + ((background >> shift) & 0xFF)) / 2;
+        out |= mixed << shift;
+    }
+    return out;
+}
+
 bool NoteFollowsText(int noteWidth, int availableWidth, int scrollMode, bool selectedOnly,
                      bool selected) {
     return noteWidth <= availableWidth || scrollMode == 0 || (selectedOnly && !selected);

@@ -41,6 +41,9 @@ int PulseLevel(unsigned frame);
 // The bar's colour: the background blended toward the text colour by the pulse level.
 ColorRef BarColor(ColorRef background, ColorRef text, int pulse);
 
+// The text colour of a train out of reach: halfway from `text` toward `background`.
+ColorRef DimmedColor(ColorRef text, ColorRef background);
+
 // Whether the note is simply drawn after the row text: when it fits, when scrolling is off, or
 // when only the selected row scrolls and this row is not selected.
 bool NoteFollowsText(int noteWidth, int availableWidth, int scrollMode, bool selectedOnly,

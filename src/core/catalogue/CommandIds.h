@@ -30,6 +30,7 @@ inline constexpr int kPreviousDeparture = 32814;
 inline constexpr int kExit = 32815;
 inline constexpr int kColorSettings = 32816;
 inline constexpr int kRemindBeforeDeparture = 32817;
+inline constexpr int kWalkTime = 32818;
 
 // Buttons.
 inline constexpr int kButtonHourEarlier = 1002;

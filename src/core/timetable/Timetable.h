@@ -130,6 +130,8 @@ public:
     Moment MomentOfMinute(int minutes) const;
     // Fills `row` for departure `index` of the current section; false past the last departure.
     bool GetRowInfo(int index, RowInfo& row) const;
+    // The first departure of the section on show still to leave, reachable or not.
+    int FirstToLeave() const { return leftIndex_; }
     bool GetRowMarkNames(int index, RowMarkNames& names) const;
 
     std::wstring title;
