@@ -319,9 +319,12 @@ TEST_F(BoardSessionTest, TheWalkSkipsTrainsOutOfReach) {
     const BoardWords words;
     for (const WalkCase& c : cases) {
         settings_.prevDisp = c.prevDisp;
-        demo_.timetable.walkMinutes = c.walk;
+        demo_.timetable.walkMinutes = 0;
         BoardSession session(demo_.timetable);
-        const BoardFrame frame = session.Tick(c.now, 0);
+        session.Tick(c.now, 0);
+        // Set while the board runs, as the window's dialog does.
+        const BoardFrame frame = session.SetWalkMinutes(c.walk, c.now, 0);
+        EXPECT_EQ(frame.selectedRow, IndexOf(c.next)) << c.name;
         EXPECT_EQ(frame.nextRow, IndexOf(c.next)) << c.name;
         EXPECT_EQ(frame.topRow, IndexOf(c.top)) << c.name;
         const BoardFrame now = session.ShowAtMinute(-1, c.now);

@@ -458,13 +458,7 @@ void CKovarisDlg::EditWalkTime() {
         return;
     }
     walks_ = std::move(updated);
-    timetable_.walkMinutes = dialog.Minutes();
-    // Real time moves to the first train now in reach; a view elsewhere only redraws its rows.
-    if (session_.RealTime()) {
-        ShowFrame(session_.ShowAtMinute(-1, Now()));
-    } else {
-        ShowRefresh(session_.Tick(Now(), clock_.TickMs()));
-    }
+    ShowRefresh(session_.SetWalkMinutes(dialog.Minutes(), Now(), clock_.TickMs()));
 }
 
 void CKovarisDlg::ShowAbout() {
@@ -565,18 +559,8 @@ bool CKovarisDlg::OpenTimetable(const CatalogueEntry& entry) {
 
 bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     WaitCursor wait;
-    return ShowOpened(path, OpenWalking(path, [&] { return session_.Open(path, Now()); }));
-}
-
-template <typename Open>
-std::optional<BoardFrame> CKovarisDlg::OpenWalking(const std::wstring& path, Open open) {
-    const int before = timetable_.walkMinutes;
-    timetable_.walkMinutes = walks_.MinutesFor(settings_.dataPath, path);
-    std::optional<BoardFrame> frame = open();
-    if (!frame) {
-        timetable_.walkMinutes = before;
-    }
-    return frame;
+    return ShowOpened(path,
+                      session_.Open(path, Now(), walks_.MinutesFor(settings_.dataPath, path)));
 }
 
 bool CKovarisDlg::ShowOpened(const std::wstring& path, const std::optional<BoardFrame>& frame) {
@@ -658,9 +642,8 @@ void CKovarisDlg::GoBack(bool toFirst) {
     const TransferRecord record = *target;
     WaitCursor wait;
     departures_->setUpdatesEnabled(false);
-    ShowOpened(record.path, OpenWalking(record.path, [&] {
-                   return session_.Return(record.path, record.minutes, Now());
-               }));
+    ShowOpened(record.path, session_.Return(record.path, record.minutes, Now(),
+                                            walks_.MinutesFor(settings_.dataPath, record.path)));
     store_.transfers.Remove(toFirst);
     departures_->setUpdatesEnabled(true);
 }

@@ -118,10 +118,6 @@ private:
     void ShowSettings();
     void EditColors();
     void EditWalkTime();
-    // Opens a timetable through `open` with the walking time KovarisWalk.ini gives `path`; the
-    // timetable kept on show when it fails keeps its own.
-    template <typename Open>
-    std::optional<BoardFrame> OpenWalking(const std::wstring& path, Open open);
     void ToggleReminder();
     void CheckReminder();
     void RunShortcut(ShortcutAction action);

@@ -41,19 +41,22 @@ int BoardSession::TrackNow(Moment now, BoardFrame& frame) {
     return index;
 }
 
-std::optional<BoardFrame> BoardSession::Open(std::wstring_view path, Moment now) {
+std::optional<BoardFrame> BoardSession::Open(std::wstring_view path, Moment now, int walkMinutes) {
     if (!timetable_.LoadTimetable(path)) {
         return std::nullopt;
     }
+    timetable_.walkMinutes = walkMinutes;
     return ShowLoaded(now);
 }
 
-std::optional<BoardFrame> BoardSession::Return(std::wstring_view path, int minutes, Moment now) {
+std::optional<BoardFrame> BoardSession::Return(std::wstring_view path, int minutes, Moment now,
+                                               int walkMinutes) {
     // The minute counts in the day on show before the earlier timetable replaces this one.
     const Moment moment = minutes == -1 ? now : timetable_.MomentOfMinute(minutes);
     if (!timetable_.LoadTimetable(path)) {
         return std::nullopt;
     }
+    timetable_.walkMinutes = walkMinutes;
     realTime_ = minutes == -1;
     timetable_.displayMode = realTime_ ? DisplayMode::RealTime : DisplayMode::ViewMoment;
     timetable_.viewMoment = moment;
@@ -131,6 +134,11 @@ std::optional<BoardFrame> BoardSession::ShowPrevious(int topRow) {
     }
     frame.topRow = row;
     return Completed(frame);
+}
+
+BoardFrame BoardSession::SetWalkMinutes(int minutes, Moment now, std::uint64_t tickMs) {
+    timetable_.walkMinutes = minutes;
+    return Tick(now, tickMs);
 }
 
 BoardFrame BoardSession::SetRealTime(bool on) {

@@ -24,12 +24,17 @@ public:
 
     // The refresh: follows the clock in real time, and keeps the view on its day otherwise.
     BoardFrame Tick(Moment now, std::uint64_t tickMs);
-    // Reads `path` and shows it at `now` in real time, or at the view moment of a view out of
-    // real time. None, with nothing changed, when the file cannot be read.
-    std::optional<BoardFrame> Open(std::wstring_view path, Moment now);
+    // Reads `path`, reached after `walkMinutes` on foot, and shows it at `now` in real time, or
+    // at the view moment of a view out of real time. None, with nothing changed, when the file
+    // cannot be read.
+    std::optional<BoardFrame> Open(std::wstring_view path, Moment now, int walkMinutes = 0);
     // What a step back to an earlier timetable restores: `path` at `minutes` of the timetable
     // day on show now, or in real time at `now` for -1.
-    std::optional<BoardFrame> Return(std::wstring_view path, int minutes, Moment now);
+    std::optional<BoardFrame> Return(std::wstring_view path, int minutes, Moment now,
+                                     int walkMinutes = 0);
+    // A new walking time for the timetable on show, at once: real time follows the first train
+    // now in reach; a view elsewhere stays and redraws its rows.
+    BoardFrame SetWalkMinutes(int minutes, Moment now, std::uint64_t tickMs);
 
     // Shows the departure at `moment` at the top (one row lower with PREV_DISP) and selects it;
     // a moment without one leaves the rows as they are.
