@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/RowText.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <string_view>
 
 #include "settings/AppSettings.h"
@@ -78,7 +80,8 @@ void AppendCountdownText(std::wstring& out, int seconds, int distance, int count
     const auto index = static_cast<std::size_t>(format);
     const std::wstring_view pattern =
         shortTimeLeft == 0 ? std::wstring_view(words.longCountdowns[index]) : kShortFormats[index];
-    const int elapsed = -seconds;
+    // Wide, so that a departure clamped to the far past (INT_MIN seconds) still negates.
+    const long long elapsed = -static_cast<long long>(seconds);
     switch (format) {
         case CountdownFormat::Gone:
             AppendIntFormat(out, pattern, {});
@@ -96,10 +99,11 @@ void AppendCountdownText(std::wstring& out, int seconds, int distance, int count
             AppendIntFormat(out, pattern, {seconds / 3600, seconds / 60 % 60});
             break;
         case CountdownFormat::LeftRecently:
-            AppendIntFormat(out, pattern, {elapsed / 60, elapsed % 60});
+            AppendIntFormat(out, pattern,
+                            {static_cast<int>(elapsed / 60), static_cast<int>(elapsed % 60)});
             break;
         case CountdownFormat::LeftMinutes:
-            AppendIntFormat(out, pattern, {elapsed / 60});
+            AppendIntFormat(out, pattern, {static_cast<int>(elapsed / 60)});
             break;
     }
 }
@@ -116,7 +120,8 @@ int CountdownSeconds(const RowInfo& row, const AppSettings& settings) {
     if (settings.walkCount == 0 || row.distance > 0) {
         return row.seconds;
     }
-    return row.seconds - row.walkSeconds;
+    const long long toSetOff = static_cast<long long>(row.seconds) - row.walkSeconds;
+    return static_cast<int>(std::max<long long>(toSetOff, INT_MIN));
 }
 
 void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& settings,
