@@ -49,7 +49,6 @@ public:
 
     int RowHeight() const { return renderer_.RowHeight(); }
     const CLstTimesRenderer& Renderer() const { return renderer_; }
-    const Timetable* AttachedTimetable() const { return timetable_; }
 
     // What a screen reader says for row `row`: what the row shows now.
     QString SpokenRow(int row) const;

@@ -95,7 +95,6 @@ void BoardSession::ShowAtInto(DisplayMode mode, Moment moment, BoardFrame& frame
     if (index >= 0) {
         Select(index);
         frame.topRow = mode == DisplayMode::RealTime ? RealTimeTopRow(index) : TopRowFor(index);
-        frame.selectInPlace = false;
     }
     if (refilled) {
         ArrivalsOfSelectedRow(frame);
