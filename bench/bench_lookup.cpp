@@ -37,7 +37,7 @@ struct Fixture {
             const int time = 300 + i * (27 * 60 - 300) / kDepartures;
             if (section.hourIndex[static_cast<std::size_t>(time / 60)] < 0) {
                 section.hourIndex[static_cast<std::size_t>(time / 60)] =
-                    static_cast<std::int16_t>(i);
+                    static_cast<std::int32_t>(i);
             }
             section.departures.push_back({marks[i % 5], static_cast<std::int16_t>(time)});
         }

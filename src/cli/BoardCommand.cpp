@@ -167,16 +167,17 @@ struct BoardOptions {
     int walk = -1;  // minutes; -1 takes KovarisWalk.ini's
 };
 
-// The walking time to the timetable's station: --walk, else KovarisWalk.ini's beside the
-// settings file (read only, like the settings).
-int WalkMinutes(const BoardOptions& options, const AppSettings& settings,
-                const std::wstring& tablePath) {
+// The walking time to each timetable's station (every member's, on a board): --walk, else
+// KovarisWalk.ini's beside the settings file (read only, like the settings).
+WalkLookup WalkMinutes(const BoardOptions& options, const AppSettings& settings) {
     if (options.walk >= 0) {
-        return options.walk;
+        return [minutes = options.walk](std::wstring_view) { return minutes; };
     }
-    WalkTimes walks;
-    static_cast<void>(walks.Load(WalkTimes::FileBeside(settings.filePath)));
-    return walks.MinutesFor(settings.dataPath, tablePath);
+    auto walks = std::make_shared<WalkTimes>();
+    static_cast<void>(walks->Load(WalkTimes::FileBeside(settings.filePath)));
+    return [walks, root = settings.dataPath](std::wstring_view path) {
+        return walks->MinutesFor(root, path);
+    };
 }
 
 // The timetable to show: --table relative to the data root (where it is found there), else as
@@ -242,13 +243,15 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
         return 1;
     }
     Timetable table(settings, store.colors, store.holidays);
-    if (!table.LoadTimetable(*tablePath)) {
+    BoardSession session(table);
+    if (!session.Open(*tablePath, clock.Now(), WalkMinutes(options, settings))) {
         err << "kovaris board: cannot read the timetable " << wtext::WideToUtf8(*tablePath) << '\n';
         return 1;
     }
-    table.walkMinutes = WalkMinutes(options, settings, *tablePath);
-
-    BoardSession session(table);
+    for (const std::wstring& member : table.unreadableMembers) {
+        err << "kovaris board: cannot show the board's timetable " << wtext::WideToUtf8(member)
+            << '\n';
+    }
     const bool colorful = WantsColors(out, options.color);
     if (!options.watch) {
         std::vector<BoardLine> lines = BuildBoardLines(session, clock.Now(), options.rows);
@@ -272,7 +275,7 @@ int RunBoard(const BoardOptions& options, std::ostream& out, std::ostream& err) 
 
 }  // namespace
 
-std::wstring BoardHeading(const Timetable& table) {
+std::wstring BoardHeading(const Timetable& table, const BoardFrame& frame) {
     std::wstring heading = table.title;
     const auto addPart = [&heading](std::wstring_view part) {
         if (!part.empty()) {
@@ -280,9 +283,7 @@ std::wstring BoardHeading(const Timetable& table) {
             heading += part;
         }
     };
-    if (const DaySection* section = table.FindSection()) {
-        addPart(wtext::Trim(section->caption1 + L" " + section->caption2));
-    }
+    addPart(wtext::Trim(frame.caption1 + L" " + frame.caption2));
     addPart(DayTypeText(table));
     return heading;
 }
@@ -293,7 +294,7 @@ std::vector<BoardLine> BuildBoardLines(BoardSession& session, Moment moment, int
 
 std::vector<BoardLine> BoardLinesOf(const Timetable& table, const BoardFrame& frame, int rows) {
     std::vector<BoardLine> lines;
-    lines.push_back({BoardHeading(table), std::nullopt, false});
+    lines.push_back({BoardHeading(table, frame), std::nullopt, false});
     if (frame.nextRow < 0) {
         lines.push_back({std::wstring(kNoDepartures), std::nullopt, false});
         return lines;

@@ -36,7 +36,7 @@ std::vector<BoardLine> BuildBoardLines(BoardSession& session, Moment moment, int
 std::vector<BoardLine> BoardLinesOf(const Timetable& table, const BoardFrame& frame, int rows);
 
 // "title  caption1 caption2  (月曜)"; empty parts are left out, a holiday shows its name.
-std::wstring BoardHeading(const Timetable& table);
+std::wstring BoardHeading(const Timetable& table, const BoardFrame& frame);
 
 // "2026-12-08(火) 10:05:00", the clock line on top of a board that keeps running.
 std::wstring ClockLine(Moment moment);

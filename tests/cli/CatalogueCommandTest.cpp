@@ -27,11 +27,14 @@ TEST(CatalogueCommandTest, DemoLevelsInBothModes) {
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {"directory mode lists folders and timetables by name",
+        {"directory mode lists folders, boards and timetables by name",
          {"--at", "2026-12-08 09:00:00"},
          "  Node\tshiomi\t＞ shiomi\t" + kDemo +
              "shiomi\n"
-             "* Plain\twakaba_down.TBL\twakaba_down.TBL\t" +
+             "* Plain\twakaba.BRD\twakaba.BRD\t" +
+             kDemo +
+             "wakaba.BRD\n"
+             "  Plain\twakaba_down.TBL\twakaba_down.TBL\t" +
              kDemo +
              "wakaba_down.TBL\n"
              "  Plain\twakaba_up.TBL\twakaba_up.TBL\t" +
@@ -44,7 +47,10 @@ TEST(CatalogueCommandTest, DemoLevelsInBothModes) {
              kDemo +
              "wakaba_down.TBL\n"
              "  Node\tshiomi\\shiomi.cfg\t＞ 潮見線 東雲橋\t" +
-             kDemo + "shiomi/shiomi.cfg\n"},
+             kDemo +
+             "shiomi/shiomi.cfg\n"
+             "  Plain\twakaba.BRD\t若葉台 全方面 (上り・下り)\t" +
+             kDemo + "wakaba.BRD\n"},
         {"after midnight is still the afternoon",
          {"--cfg", "--at", "2026-12-09 00:30:00"},
          "  Morning\twakaba_up.TBL\t若葉台 桜川中央方面\t" + kDemo +
@@ -53,7 +59,10 @@ TEST(CatalogueCommandTest, DemoLevelsInBothModes) {
              kDemo +
              "wakaba_down.TBL\n"
              "  Node\tshiomi\\shiomi.cfg\t＞ 潮見線 東雲橋\t" +
-             kDemo + "shiomi/shiomi.cfg\n"},
+             kDemo +
+             "shiomi/shiomi.cfg\n"
+             "  Plain\twakaba.BRD\t若葉台 全方面 (上り・下り)\t" +
+             kDemo + "wakaba.BRD\n"},
         {"sub-level named with either separator, a root-relative entry",
          {"--cfg", "--at", "2026-12-08 09:00:00", "Shiomi/SHIOMI.cfg"},
          "* Preferred\tshinonome_east.TBL\t東雲橋 潮見埠頭方面\t" + kDemo +

@@ -312,7 +312,7 @@ TEST_F(TimetableParserTest, BinaryGarbageLoadsWithSaneIndexes) {
         for (const DaySection& s : t.sections) {
             EXPECT_FALSE(s.departures.empty());
             EXPECT_NE(s.dayMask, 0);
-            for (std::int16_t index : s.hourIndex) {
+            for (const int index : s.hourIndex) {
                 EXPECT_GE(index, -1);
                 EXPECT_LE(index, static_cast<int>(s.departures.size()));
             }

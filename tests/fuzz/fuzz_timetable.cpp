@@ -19,7 +19,7 @@ void CheckSections(const Timetable& timetable) {
             section.departures.size() > 32767) {
             std::abort();
         }
-        for (std::int16_t index : section.hourIndex) {
+        for (const int index : section.hourIndex) {
             if (index < -1 || index > static_cast<long long>(section.departures.size())) {
                 std::abort();
             }

@@ -51,7 +51,7 @@ private:
             departure.marks = kMarks[n % 7];
             const auto hour = static_cast<std::size_t>(time / 60);
             if (section.hourIndex[hour] < 0) {
-                section.hourIndex[hour] = static_cast<std::int16_t>(section.departures.size());
+                section.hourIndex[hour] = static_cast<std::int32_t>(section.departures.size());
             }
             section.departures.push_back(std::move(departure));
         }

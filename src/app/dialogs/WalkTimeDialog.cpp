@@ -9,7 +9,8 @@
 #include "dialogs/SpinFieldCheck.h"
 #include "settings/WalkTimes.h"
 
-WalkTimeDialog::WalkTimeDialog(int minutes, Messenger& messenger, QWidget* parent)
+WalkTimeDialog::WalkTimeDialog(int minutes, const QString& line, Messenger& messenger,
+                               QWidget* parent)
     : QDialog(parent),
       messenger_(messenger),
       field_(new CEdtSpin(0, WalkTimes::kMaxMinutes, false, this)),
@@ -17,6 +18,7 @@ WalkTimeDialog::WalkTimeDialog(int minutes, Messenger& messenger, QWidget* paren
     setWindowTitle(tr("徒歩時間"));
     field_->setValue(minutes);
     auto* layout = new QFormLayout(this);
+    layout->addRow(new QLabel(line, this));
     auto* caption = new QLabel(tr("駅までの徒歩時間(分)(&M):"), this);
     caption->setBuddy(field_);
     layout->addRow(caption, field_);

@@ -6,13 +6,14 @@
 class CEdtSpin;
 class Messenger;
 
-// Asks for the walking time to the station of the timetable on show, in minutes. OK keeps the
+// Asks for the walking time to the station of the line named `line`, in minutes. OK keeps the
 // dialog open, naming the range, while the field holds no minutes in it.
 class WalkTimeDialog : public QDialog {
     Q_OBJECT
 
 public:
-    WalkTimeDialog(int minutes, Messenger& messenger, QWidget* parent = nullptr);
+    WalkTimeDialog(int minutes, const QString& line, Messenger& messenger,
+                   QWidget* parent = nullptr);
 
     int Minutes() const { return minutes_; }
     void accept() override;

@@ -60,6 +60,7 @@ constexpr const char* kLines[] = {
     QT_TRANSLATE_NOOP("CoreText",
                       "TBLファイルが Shift-JIS ではなく UTF-8 で書かれているため、文字化けします"),
     QT_TRANSLATE_NOOP("CoreText", "変換するには: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "ボードの次の時刻表を読み込めませんでした"),
     QT_TRANSLATE_NOOP("CoreText", "＞ ルート(vekt.cfg)"),
     QT_TRANSLATE_NOOP("CoreText", "＞ ルート"),
     // The window's own messages, told through the same Messenger.

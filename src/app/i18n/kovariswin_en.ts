@@ -358,6 +358,10 @@
         <source>%1 に書き込めませんでした。</source>
         <translation>Could not write %1.</translation>
     </message>
+    <message>
+        <source>徒歩時間を設定する路線の列車を選択してください</source>
+        <translation>Select a train of the line whose walking time you want to set</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -525,6 +529,10 @@
         <source>設定を保存しました</source>
         <translation>The settings were saved.</translation>
     </message>
+    <message>
+        <source>ボードの次の時刻表を読み込めませんでした</source>
+        <translation>The board could not read these timetables</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
@@ -655,7 +663,7 @@
     </message>
     <message>
         <source>駅までの徒歩時間(分)(&amp;M):</source>
-        <translation>&amp;Minutes' walk to the station:</translation>
+        <translation>&amp;Minutes&apos; walk to the station:</translation>
     </message>
 </context>
 </TS>

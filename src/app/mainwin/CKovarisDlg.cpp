@@ -100,6 +100,21 @@ winlayout::DialogFont MeasureDialogFont(const QFont& font) {
     return {(alphabet / 26 + 1) / 2, metrics.height()};
 }
 
+// The name a timetable goes by: its title, else its file name.
+std::wstring ShownName(const Timetable& table) {
+    return table.title.empty() ? table.path.substr(table.path.find_last_of(L'/') + 1) : table.title;
+}
+
+// The name a board's rows show for `line`, or the timetable's own.
+std::wstring LineName(const Timetable& board, const Timetable& line) {
+    for (const BoardMember& member : board.members) {
+        if (member.timetable.get() == &line) {
+            return member.shortName;
+        }
+    }
+    return ShownName(line);
+}
+
 }  // namespace
 
 // The icon lives in the library's resources, which a static library must register itself.
@@ -445,14 +460,21 @@ void CKovarisDlg::EditWalkTime() {
     if (timetable_.path.empty()) {
         return;  // no timetable to walk to
     }
-    WalkTimeDialog dialog(timetable_.walkMinutes, messenger_, this);
+    // A board's lines lie apart: the walk is set for the line of the selected train.
+    const Timetable& line = session_.WalkTarget();
+    if (&line == &timetable_ && timetable_.IsBoard()) {
+        messenger_.Show(std::wstring(kWarningTitle),
+                        ToWString(tr("徒歩時間を設定する路線の列車を選択してください")));
+        return;
+    }
+    WalkTimeDialog dialog(line.walkMinutes, ToQString(LineName(timetable_, line)), messenger_,
+                          this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     WalkTimes updated = walks_;
     const std::wstring file = WalkTimes::FileBeside(settings_.filePath);
-    if (!updated.Set(settings_.dataPath, timetable_.path, dialog.Minutes()) ||
-        !updated.Save(file)) {
+    if (!updated.Set(settings_.dataPath, line.path, dialog.Minutes()) || !updated.Save(file)) {
         messenger_.Show(std::wstring(kSettingsSaveFailedTitle),
                         ToWString(tr("%1 に書き込めませんでした。").arg(ToQString(file))));
         return;
@@ -559,8 +581,7 @@ bool CKovarisDlg::OpenTimetable(const CatalogueEntry& entry) {
 
 bool CKovarisDlg::ShowTimetable(const std::wstring& path) {
     WaitCursor wait;
-    return ShowOpened(path,
-                      session_.Open(path, Now(), walks_.MinutesFor(settings_.dataPath, path)));
+    return ShowOpened(path, session_.Open(path, Now(), WalkOf()));
 }
 
 bool CKovarisDlg::ShowOpened(const std::wstring& path, const std::optional<BoardFrame>& frame) {
@@ -576,7 +597,15 @@ bool CKovarisDlg::ShowOpened(const std::wstring& path, const std::optional<Board
     if (timetable_.writtenInUtf8) {
         messenger_.Show(std::wstring(kWarningTitle), TimetableInUtf8Message(path));
     }
+    if (!timetable_.unreadableMembers.empty()) {
+        messenger_.Show(std::wstring(kWarningTitle),
+                        BoardMembersUnreadableMessage(timetable_.unreadableMembers));
+    }
     return true;
+}
+
+WalkLookup CKovarisDlg::WalkOf() const {
+    return [this](std::wstring_view path) { return walks_.MinutesFor(settings_.dataPath, path); };
 }
 
 // The combo box and the title name the timetable on show, whatever brought it there.
@@ -585,10 +614,7 @@ void CKovarisDlg::NameShownTimetable() {
     combo_->setCurrentIndex(entry >= 0 ? combo_->findData(entry) : -1);
     QString title = QStringLiteral("KovarisWin");
     if (!timetable_.path.empty()) {
-        const std::wstring& path = timetable_.path;
-        const std::wstring name =
-            timetable_.title.empty() ? path.substr(path.find_last_of(L'/') + 1) : timetable_.title;
-        title += QStringLiteral(" - ") + ToQString(name);
+        title += QStringLiteral(" - ") + ToQString(ShownName(timetable_));
     }
     setWindowTitle(title);
 }
@@ -642,8 +668,7 @@ void CKovarisDlg::GoBack(bool toFirst) {
     const TransferRecord record = *target;
     WaitCursor wait;
     departures_->setUpdatesEnabled(false);
-    ShowOpened(record.path, session_.Return(record.path, record.minutes, Now(),
-                                            walks_.MinutesFor(settings_.dataPath, record.path)));
+    ShowOpened(record.path, session_.Return(record.path, record.minutes, Now(), WalkOf()));
     store_.transfers.Remove(toFirst);
     departures_->setUpdatesEnabled(true);
 }

@@ -125,6 +125,8 @@ private:
     void StartRefreshTimer();
     void FillArrivals(const ArrivalList& list);
     void NameShownTimetable();
+    // The walking times of KovarisWalk.ini, by timetable path.
+    WalkLookup WalkOf() const;
     // Shows a timetable the session opened, or says why it could not.
     bool ShowOpened(const std::wstring& path, const std::optional<BoardFrame>& frame);
     // What a command left on the board: the list, the arrival stations, the captions.

@@ -41,26 +41,35 @@ int BoardSession::TrackNow(Moment now, BoardFrame& frame) {
     return index;
 }
 
-std::optional<BoardFrame> BoardSession::Open(std::wstring_view path, Moment now, int walkMinutes) {
+std::optional<BoardFrame> BoardSession::Open(std::wstring_view path, Moment now,
+                                             const WalkLookup& walkOf) {
     if (!timetable_.LoadTimetable(path)) {
         return std::nullopt;
     }
-    timetable_.walkMinutes = walkMinutes;
+    ApplyWalks(walkOf);
     return ShowLoaded(now);
 }
 
 std::optional<BoardFrame> BoardSession::Return(std::wstring_view path, int minutes, Moment now,
-                                               int walkMinutes) {
+                                               const WalkLookup& walkOf) {
     // The minute counts in the day on show before the earlier timetable replaces this one.
     const Moment moment = minutes == -1 ? now : timetable_.MomentOfMinute(minutes);
     if (!timetable_.LoadTimetable(path)) {
         return std::nullopt;
     }
-    timetable_.walkMinutes = walkMinutes;
+    ApplyWalks(walkOf);
     realTime_ = minutes == -1;
     timetable_.displayMode = realTime_ ? DisplayMode::RealTime : DisplayMode::ViewMoment;
     timetable_.viewMoment = moment;
     return ShowLoaded(now);
+}
+
+void BoardSession::ApplyWalks(const WalkLookup& walkOf) {
+    const auto minutesFor = [&](const Timetable& table) { return walkOf ? walkOf(table.path) : 0; };
+    timetable_.walkMinutes = timetable_.IsBoard() ? 0 : minutesFor(timetable_);
+    for (BoardMember& member : timetable_.members) {
+        member.timetable->walkMinutes = minutesFor(*member.timetable);
+    }
 }
 
 BoardFrame BoardSession::ShowLoaded(Moment now) {
@@ -136,7 +145,7 @@ std::optional<BoardFrame> BoardSession::ShowPrevious(int topRow) {
 }
 
 BoardFrame BoardSession::SetWalkMinutes(int minutes, Moment now, std::uint64_t tickMs) {
-    timetable_.walkMinutes = minutes;
+    timetable_.SourceOf(selectedRow_).walkMinutes = minutes;
     return Tick(now, tickMs);
 }
 
@@ -170,7 +179,7 @@ int BoardSession::TopRowFor(int index) const {
 
 int BoardSession::RealTimeTopRow(int next) const {
     // The trains the walk no longer reaches stay in sight above the next departure, dimmed.
-    if (timetable_.walkMinutes <= 0) {
+    if (!timetable_.Walks()) {
         return TopRowFor(next);
     }
     return TopRowFor(std::min(next, timetable_.FirstToLeave()));
@@ -222,7 +231,9 @@ BoardFrame BoardSession::Completed(BoardFrame frame) const {
     frame.selectedRow = selectedRow_;
     frame.nextRow = NextRow();
     frame.realTime = realTime_;
-    if (const DaySection* section = timetable_.FindSection()) {
+    // A board names the line of the selected train, or of the next one.
+    const int row = selectedRow_ >= 0 ? selectedRow_ : frame.nextRow;
+    if (const DaySection* section = timetable_.SourceSectionOf(row)) {
         frame.caption1 = section->caption1;
         frame.caption2 = section->caption2;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -9,6 +10,9 @@
 #include "board/ScrollHold.h"
 #include "timetable/Moment.h"
 #include "timetable/Timetable.h"
+
+// The walking time in minutes to the timetable at a path; none means no walk.
+using WalkLookup = std::function<int(std::wstring_view path)>;
 
 // The only writer of what the board shows: the timetable's view, the mode, the selected row and
 // the section the rows were made for. Its operations are the board's commands; each answers
@@ -24,16 +28,20 @@ public:
 
     // The refresh: follows the clock in real time, and keeps the view on its day otherwise.
     BoardFrame Tick(Moment now, std::uint64_t tickMs);
-    // Reads `path`, reached after `walkMinutes` on foot, and shows it at `now` in real time, or
-    // at the view moment of a view out of real time. None, with nothing changed, when the file
-    // cannot be read.
-    std::optional<BoardFrame> Open(std::wstring_view path, Moment now, int walkMinutes = 0);
+    // Reads `path` (a timetable, or a board of several, each reached after the walk `walkOf`
+    // gives for its path) and shows it at `now` in real time, or at the view moment of a view
+    // out of real time. None, with nothing changed, when the file cannot be read.
+    std::optional<BoardFrame> Open(std::wstring_view path, Moment now,
+                                   const WalkLookup& walkOf = {});
     // What a step back to an earlier timetable restores: `path` at `minutes` of the timetable
     // day on show now, or in real time at `now` for -1.
     std::optional<BoardFrame> Return(std::wstring_view path, int minutes, Moment now,
-                                     int walkMinutes = 0);
-    // A new walking time for the timetable on show, at once: real time follows the first train
-    // now in reach; a view elsewhere stays and redraws its rows.
+                                     const WalkLookup& walkOf = {});
+    // The timetable whose walking time the traveller sets: that of the selected row, on a board
+    // its member.
+    const Timetable& WalkTarget() const { return timetable_.SourceOf(selectedRow_); }
+    // A new walking time for the walk target, at once: real time follows the first train now in
+    // reach; a view elsewhere stays and redraws its rows.
     BoardFrame SetWalkMinutes(int minutes, Moment now, std::uint64_t tickMs);
 
     // Shows the departure at `moment` at the top (one row lower with PREV_DISP) and selects it;
@@ -67,6 +75,7 @@ private:
     int NextRow() const;
     int TrackNow(Moment now, BoardFrame& frame);
     void ShowAtInto(DisplayMode mode, Moment moment, BoardFrame& frame);
+    void ApplyWalks(const WalkLookup& walkOf);
     BoardFrame ShowLoaded(Moment now);
     std::uint8_t MaskOnShow() const;
     bool RefillForNewSection(BoardFrame& frame);

@@ -8,11 +8,12 @@
 
 namespace {
 
-// A departure is its timetable and the minute it leaves, counted from the calendar's epoch, so
-// the same train is recognised whichever row or list shows it.
-std::wstring DepartureKey(const Timetable& timetable, int secondsLeft) {
+// A departure is its timetable (a board's member, for a board) and the minute it leaves,
+// counted from the calendar's epoch, so the same train is recognised whichever row or list
+// shows it.
+std::wstring DepartureKey(const Timetable& timetable, int row, int secondsLeft) {
     const double leaves = timetable.currentMoment.Days() * 1440.0 + secondsLeft / 60.0;
-    return timetable.path + L"@" + std::to_wstring(std::llround(leaves));
+    return timetable.SourceOf(row).path + L"@" + std::to_wstring(std::llround(leaves));
 }
 
 std::wstring ClockTime(int minutesOfDay) {
@@ -35,7 +36,7 @@ Reminder Describe(const Timetable& timetable, int row, const RowInfo& info, int 
             }
         }
     }
-    reminder.body += L" (" + timetable.title + L")";
+    reminder.body += L" (" + timetable.SourceOf(row).title + L")";
     return reminder;
 }
 
@@ -58,7 +59,7 @@ std::optional<Reminder> DepartureReminder::Check(const Timetable& timetable, int
     if (toSetOff < 0) {
         return std::nullopt;
     }
-    const std::wstring key = DepartureKey(timetable, info.seconds);
+    const std::wstring key = DepartureKey(timetable, row, info.seconds);
     if (reminded_.contains(key)) {
         return std::nullopt;
     }

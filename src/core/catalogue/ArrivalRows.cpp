@@ -126,5 +126,10 @@ ArrivalList BuildArrivalListForIndex(const Timetable& timetable, int index,
     if (section == nullptr || index < 0 || index >= section->DepartureCount()) {
         return {};
     }
-    return BuildArrivalList(timetable, section->DepartureAt(index), configurationMode);
+    ArrivalList list =
+        BuildArrivalList(timetable.SourceOf(index), section->DepartureAt(index), configurationMode);
+    for (ArrivalRow& row : list.rows) {
+        row.departureRow = index;
+    }
+    return list;
 }

@@ -18,6 +18,7 @@ struct ArrivalRow {
     int stationIndex = 0;        // position in the timetable's arrival stations
     int arrivalMinutes = 0;      // minutes of the timetable day; 0 when the row offers no transfer
     bool hasTravelTime = false;  // a travel time entry applied to the departure
+    int departureRow = -1;       // the departure list's row it was made for; -1 for none given
 
     bool offersTransfer() const { return arrivalMinutes != 0; }
 };
@@ -47,6 +48,7 @@ std::wstring ArrivalNameColumn(std::wstring_view name);
 ArrivalList BuildArrivalList(const Timetable& timetable, const Departure& departure,
                              bool configurationMode);
 
-// The list for departure `index` of the section serving the timetable's current day; empty
-// when there is no such section or departure (nothing selected, a day without trains).
+// The list for departure `index` of the section serving the timetable's current day, from the
+// stations of the departure's own timetable (its member on a board); empty when there is no such
+// section or departure (nothing selected, a day without trains).
 ArrivalList BuildArrivalListForIndex(const Timetable& timetable, int index, bool configurationMode);

@@ -17,3 +17,11 @@ std::wstring TimetableInUtf8Message(std::wstring_view path) {
     return L"TBLファイルが Shift-JIS ではなく UTF-8 で書かれているため、文字化けします\n" +
            std::wstring(path) + L"\n変換するには: " + Utf8ToSJisCommand(path);
 }
+
+std::wstring BoardMembersUnreadableMessage(const std::vector<std::wstring>& paths) {
+    std::wstring message = L"ボードの次の時刻表を読み込めませんでした";
+    for (const std::wstring& path : paths) {
+        message.append(L"\n").append(path);
+    }
+    return message;
+}

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The texts the catalogue and the transfers show the user.
 
@@ -21,6 +22,9 @@ std::wstring LevelLoadFailedMessage(bool configurationMode, std::wstring_view pa
 
 // A timetable file that could not be loaded.
 std::wstring TimetableLoadFailedMessage(std::wstring_view path);
+
+// The members of a board that could not be read, one path per line after the message.
+std::wstring BoardMembersUnreadableMessage(const std::vector<std::wstring>& paths);
 
 // A timetable file written in UTF-8: its path and the command that converts it.
 std::wstring TimetableInUtf8Message(std::wstring_view path);

@@ -19,6 +19,7 @@ constexpr std::wstring_view kRootConfig = L"\\vekt.cfg";
 constexpr std::wstring_view kRootConfigCaption = L"＞ ルート(vekt.cfg)";
 constexpr std::wstring_view kRootDirectoryCaption = L"＞ ルート";
 constexpr std::wstring_view kTimetableExtension = L".TBL";
+constexpr std::wstring_view kBoardExtension = L".BRD";
 
 std::wstring WithTrailingSeparator(std::wstring dir) {
     if (!dir.ends_with(L'/')) {
@@ -47,14 +48,7 @@ bool DataStore::ConfigurationMode() const {
 }
 
 std::wstring DataStore::ResolvePath(std::wstring_view baseDir, std::wstring_view target) const {
-    const std::wstring native = ToNativeSeparators(target);
-    std::wstring path;
-    if (native.starts_with(L'/')) {
-        path = settings_->dataPath + native.substr(1);
-    } else {
-        path = (baseDir.empty() ? currentDir_ : ToNativeSeparators(baseDir)) + native;
-    }
-    return FindPathIgnoringCase(path);
+    return ResolveDataPath(settings_->dataPath, baseDir.empty() ? currentDir_ : baseDir, target);
 }
 
 int DataStore::ScanDirectory(std::wstring_view dir) {
@@ -73,7 +67,7 @@ int DataStore::ScanDirectory(std::wstring_view dir) {
             std::wstring caption = std::wstring(kNodeMarker) + name;
             found.emplace_back(std::move(upper), CatalogueEntry{std::move(name), std::move(caption),
                                                                 L"", EntryKind::Node});
-        } else if (upper.ends_with(kTimetableExtension)) {
+        } else if (upper.ends_with(kTimetableExtension) || upper.ends_with(kBoardExtension)) {
             found.emplace_back(std::move(upper), CatalogueEntry{name, name, L"", EntryKind::Plain});
         }
     }

@@ -44,8 +44,9 @@ public:
     // again without regard to case.
     std::wstring ResolvePath(std::wstring_view baseDir, std::wstring_view target) const;
 
-    // Replaces the entry list by the subdirectories and ".TBL" files of `dir`, sorted by name;
-    // returns their number, or 0 (entry list unchanged) when the directory offers none.
+    // Replaces the entry list by the subdirectories, timetables (".TBL") and boards (".BRD") of
+    // `dir`, sorted by name; returns their number, or 0 (entry list unchanged) when the directory
+    // offers none.
     int ScanDirectory(std::wstring_view dir);
 
     // Loads the level at `path` (a route configuration file in configuration mode, a

@@ -34,14 +34,17 @@ TransferPlan PlanTransfer(const Timetable& current, const ArrivalRow* selected) 
         plan.warning = kSelectTransferStationWarning;
         return plan;
     }
+    // On a board the stations are those of the train's own line, and so is the folder they
+    // are named from; the way back leads to the board.
+    const Timetable& line = current.SourceOf(selected->departureRow);
     const auto index = static_cast<std::size_t>(selected->stationIndex);
-    if (!selected->offersTransfer() || index >= current.arrivals.size()) {
+    if (!selected->offersTransfer() || index >= line.arrivals.size()) {
         plan.warning = kNoTransferDataWarning;
         return plan;
     }
-    const ArrivalStation& station = current.arrivals[index];
+    const ArrivalStation& station = line.arrivals[index];
     plan.record = RecordOf(current);
     plan.targetMinute = selected->arrivalMinutes + station.transferMinutes;
-    plan.entry = TransferEntry(station, current.folder);
+    plan.entry = TransferEntry(station, line.folder);
     return plan;
 }

@@ -97,3 +97,15 @@ std::wstring DataRootFile(std::wstring_view dataRoot, std::wstring_view name) {
     path += name;
     return FindPathIgnoringCase(path);
 }
+
+std::wstring ResolveDataPath(std::wstring_view dataRoot, std::wstring_view baseDir,
+                             std::wstring_view target) {
+    const std::wstring native = ToNativeSeparators(target);
+    std::wstring path;
+    if (native.starts_with(L'/')) {
+        path = std::wstring(dataRoot) + native.substr(1);
+    } else {
+        path = ToNativeSeparators(baseDir) + native;
+    }
+    return FindPathIgnoringCase(path);
+}

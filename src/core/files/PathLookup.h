@@ -16,6 +16,12 @@ bool PathExists(std::wstring_view path);
 // unchanged. Components are matched one by one, so "DATA/Line/x.TBL" finds "data/line/X.tbl".
 std::wstring FindPathIgnoringCase(std::wstring_view path);
 
+// The full path of `target` as a data file names another: a leading separator means the data
+// root (which ends in a separator), anything else `baseDir`; "\\" separates too, and a path that
+// does not exist is looked up again without regard to case.
+std::wstring ResolveDataPath(std::wstring_view dataRoot, std::wstring_view baseDir,
+                             std::wstring_view target);
+
 // A path written in a data file (the companion program's history, say) as a path here: "\\"
 // separates, and a name whose case differs is still found.
 std::wstring ResolveWrittenPath(std::wstring_view written);

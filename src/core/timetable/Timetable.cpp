@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <utility>
 
 #include "settings/AppSettings.h"
 #include "text/IntFormat.h"
+#include "timetable/BoardFile.h"
+#include "timetable/BoardTimetable.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/TimetableParser.h"
 
@@ -15,7 +18,15 @@ Timetable::Timetable(const AppSettings& settings, const ColorTable& colors,
     : settings_(&settings), colors_(&colors), holidays_(&holidays) {}
 
 bool Timetable::LoadTimetable(std::wstring_view filePath) {
-    return TimetableParser(*settings_).Load(filePath, *this);
+    if (BoardFile::Names(filePath)) {
+        return LoadBoardTimetable(filePath, *this);
+    }
+    if (!TimetableParser(*settings_).Load(filePath, *this)) {
+        return false;
+    }
+    members.clear();
+    unreadableMembers.clear();
+    return true;
 }
 
 namespace {
@@ -50,6 +61,12 @@ Moment MomentOn(long long day, long long seconds) {
 // The first departure leaving at or after `targetSeconds`, or -1.
 int FirstDepartureFrom(const DaySection& section, long long targetSeconds) {
     const std::vector<Departure>& departures = section.departures;
+    if (section.inTimeOrder) {
+        const auto first =
+            std::partition_point(departures.begin(), departures.end(),
+                                 [&](const Departure& d) { return d.time * 60LL < targetSeconds; });
+        return first == departures.end() ? -1 : static_cast<int>(first - departures.begin());
+    }
     for (std::size_t i = 0; i < departures.size(); ++i) {
         if (departures[i].time * 60LL >= targetSeconds) {
             return static_cast<int>(i);
@@ -66,6 +83,61 @@ bool HasDeparture(const DaySection* section, int index) {
 
 const DaySection* Timetable::FindSection() const {
     return SectionFor(dayType);
+}
+
+const Timetable& Timetable::SourceOf(int index) const {
+    const DaySection* section = FindSection();
+    if (!IsBoard() || !HasDeparture(section, index)) {
+        return *this;
+    }
+    return *members[section->DepartureAt(index).member].timetable;
+}
+
+Timetable& Timetable::SourceOf(int index) {
+    return const_cast<Timetable&>(std::as_const(*this).SourceOf(index));
+}
+
+const DaySection* Timetable::SourceSectionOf(int index) const {
+    const Timetable& source = SourceOf(index);
+    return &source == this ? FindSection() : source.SectionFor(dayType);
+}
+
+bool Timetable::Walks() const {
+    return walkMinutes > 0 || std::any_of(members.begin(), members.end(), [](const BoardMember& m) {
+               return m.timetable->walkMinutes > 0;
+           });
+}
+
+int Timetable::WalkSecondsOf(const Departure& departure) const {
+    const int minutes = IsBoard() ? members[departure.member].timetable->walkMinutes : walkMinutes;
+    return minutes * 60;
+}
+
+int Timetable::FirstFrom(const DaySection& section, long long seconds, bool walking) const {
+    if (!walking) {
+        return FirstDepartureFrom(section, seconds);
+    }
+    if (!IsBoard()) {
+        return FirstDepartureFrom(section, seconds + walkMinutes * 60LL);
+    }
+    // Members walk apart: the first train in reach lies after the shortest walk.
+    int shortest = INT_MAX;
+    for (const BoardMember& member : members) {
+        shortest = std::min(shortest, member.timetable->walkMinutes);
+    }
+    const int from = FirstDepartureFrom(section, seconds + shortest * 60LL);
+    for (int i = std::max(from, 0); from >= 0 && i < section.DepartureCount(); ++i) {
+        const Departure& departure = section.DepartureAt(i);
+        if (departure.time * 60LL >= seconds + WalkSecondsOf(departure)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool Timetable::OutOfReach(const Departure& departure) const {
+    const long long seconds = departure.time * 60LL - nowSeconds_;
+    return trainsToLeave_ && seconds >= 0 && seconds < WalkSecondsOf(departure);
 }
 
 const DaySection* Timetable::SectionFor(DayType type) const {
@@ -122,11 +194,11 @@ int Timetable::ShowDay(std::optional<long long> day) {
     }
     nowSeconds_ = day ? SecondsOn(*day, currentMoment) : 0;
     const int toLeave = FirstDepartureFrom(*section, nowSeconds_);
-    const int reachable = FirstDepartureFrom(*section, nowSeconds_ + walkMinutes * 60LL);
+    const int reachable = FirstFrom(*section, nowSeconds_, true);
     // After the last departure the first one of the section stays on top for the night; so it
     // does when the walk reaches none, and the trains still to leave are out of reach.
     leftIndex_ = std::max(0, toLeave);
-    reachableIndex_ = reachable >= 0 ? reachable : (toLeave >= 0 ? section->DepartureCount() : 0);
+    trainsToLeave_ = toLeave >= 0;
     nextIndex = std::max(0, reachable);
     return nextIndex;
 }
@@ -151,7 +223,7 @@ int Timetable::FindNextDeparture(Moment moment, bool alsoView) {
     return ShowDay(view);
 }
 
-ViewPlace Timetable::LocateView(Moment moment, int leadMinutes) const {
+ViewPlace Timetable::LocateView(Moment moment, bool walking) const {
     ViewPlace place;
     const std::optional<long long> own = DayOf(moment);
     if (!own) {
@@ -163,11 +235,10 @@ ViewPlace Timetable::LocateView(Moment moment, int leadMinutes) const {
     if (place.section == nullptr) {
         return place;
     }
-    const long long from = place.seconds + leadMinutes * 60LL;
-    place.index = FirstDepartureFrom(*place.section, from);
+    place.index = FirstFrom(*place.section, place.seconds, walking);
     // A late-night time past the section's last departure shows the section from its start.
     if (place.index < 0 && place.seconds >= kSecondsPerDay) {
-        place.index = FirstDepartureFrom(*place.section, from - kSecondsPerDay);
+        place.index = FirstFrom(*place.section, place.seconds - kSecondsPerDay, walking);
     }
     return place;
 }
@@ -175,8 +246,7 @@ ViewPlace Timetable::LocateView(Moment moment, int leadMinutes) const {
 int Timetable::FindViewDeparture(Moment moment) {
     viewMoment = moment;
     // Real time shows the first departure the traveller can still reach.
-    const ViewPlace place =
-        LocateView(moment, displayMode == DisplayMode::RealTime ? walkMinutes : 0);
+    const ViewPlace place = LocateView(moment, displayMode == DisplayMode::RealTime);
     if (!moment.IsValid() || place.section == nullptr) {
         if (moment.IsValid()) {
             ShowDay(place.day);  // a day without departures is on show
@@ -209,27 +279,35 @@ bool Timetable::GetRowInfo(int index, RowInfo& row) const {
         return false;
     }
     const Departure& departure = section->DepartureAt(index);
-    row.unreachable = index >= leftIndex_ && index < reachableIndex_;
+    row.unreachable = OutOfReach(departure);
     FillLabel(*section, index, row.label);
     if (row.unreachable) {
         row.label.assign(words_.blankLabel);  // no "next" for a train out of reach
     }
     row.distance = leftIndex_ - index;
-    row.walkSeconds = walkMinutes * 60;
+    row.walkSeconds = WalkSecondsOf(departure);
     row.time = departure.time;
     row.seconds = -1;
     if (index >= leftIndex_ - 1) {
         row.seconds = SecondsUntil(departure.time);
     }
-    FillNote(departure.marks, row);
+    FillNote(departure, row);
     return true;
+}
+
+int Timetable::ReachableRank(const DaySection& section, int index) const {
+    int rank = 0;
+    for (int i = nextIndex; i < index && rank < 3; ++i) {
+        rank += OutOfReach(section.DepartureAt(i)) ? 0 : 1;
+    }
+    return rank;
 }
 
 void Timetable::FillLabel(const DaySection& section, int index, std::wstring& label) const {
     label.assign(words_.blankLabel);
     switch (displayMode) {
         case DisplayMode::RealTime: {
-            const int rank = index - nextIndex;
+            const int rank = index < nextIndex ? -1 : ReachableRank(section, index);
             if (rank >= 0 && rank < 3) {
                 label.assign(words_.nextLabels[static_cast<std::size_t>(rank)]);
             }
@@ -260,12 +338,18 @@ int Timetable::SecondsUntil(int departureTime) const {
     return static_cast<int>(std::clamp<long long>(seconds, INT_MIN, INT_MAX));
 }
 
-void Timetable::FillNote(std::wstring_view marks, RowInfo& row) const {
+void Timetable::FillNote(const Departure& departure, RowInfo& row) const {
     const bool shortMark = settings_->shortMark != 0;
     row.note.clear();
-    for (wchar_t mark : marks) {
-        const auto entry = legend.find(mark);
-        if (entry == legend.end()) {
+    const Timetable* source = this;
+    if (IsBoard()) {
+        const BoardMember& member = members[departure.member];
+        source = member.timetable.get();
+        row.note.append(member.shortName).push_back(L' ');
+    }
+    for (wchar_t mark : departure.marks) {
+        const auto entry = source->legend.find(mark);
+        if (entry == source->legend.end()) {
             continue;
         }
         // Every coloured mark overwrites the colour: the last one wins.
@@ -284,9 +368,10 @@ bool Timetable::GetRowMarkNames(int index, RowMarkNames& names) const {
     }
     names = RowMarkNames{};
     int found = 0;
+    const MarkLegend& marksOf = SourceOf(index).legend;
     for (wchar_t mark : section->DepartureAt(index).marks) {
-        const auto entry = legend.find(mark);
-        if (entry == legend.end()) {
+        const auto entry = marksOf.find(mark);
+        if (entry == marksOf.end()) {
             continue;
         }
         const std::wstring& name = entry->second.name;

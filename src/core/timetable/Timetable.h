@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,10 +37,12 @@ using MarkLegend = std::map<wchar_t, MarkLegendEntry>;
 struct Departure {
     std::wstring marks;
     std::int16_t time = 0;
+    std::uint16_t member = 0;  // on a board, the member timetable the train comes from
 };
 
 inline constexpr int kHourSlots = 32;
-using HourIndex = std::array<std::int16_t, kHourSlots>;
+// The first departure of each hour; a board joins more departures than 16 bits can count.
+using HourIndex = std::array<std::int32_t, kHourSlots>;
 
 struct DaySection {
     std::uint8_t dayMask = 0;  // bit d - 1 for each day type d served
@@ -47,6 +50,7 @@ struct DaySection {
     std::wstring caption2;
     std::vector<Departure> departures;
     HourIndex hourIndex = MakeEmptyHourIndex();
+    bool inTimeOrder = false;  // departures sorted by time, so a search can halve the section
 
     // Rows count departures with an int; the parser keeps a section to 32767 of them.
     int DepartureCount() const { return static_cast<int>(departures.size()); }
@@ -104,6 +108,14 @@ struct ViewPlace {
     int index = -1;
 };
 
+class Timetable;
+
+// A timetable a board joins, with the name its rows show.
+struct BoardMember {
+    std::wstring shortName;
+    std::shared_ptr<Timetable> timetable;
+};
+
 // A loaded timetable file plus the state of the departure lookup. It refers to the settings,
 // the colour list and the holiday calendar, which its owner keeps alive.
 class Timetable {
@@ -112,7 +124,19 @@ public:
               const HolidayCalendar& holidays);
 
     // Replaces the content with the file's; false (and nothing changed) when it cannot be read.
+    // A board file ("*.BRD") joins the departures of its members.
     bool LoadTimetable(std::wstring_view path);
+
+    bool IsBoard() const { return !members.empty(); }
+    // The timetable departure `index` of the section on show comes from: its member on a board,
+    // this timetable otherwise (and for an index without a departure).
+    const Timetable& SourceOf(int index) const;
+    Timetable& SourceOf(int index);
+    // The section departure `index` comes from, for its captions; on a board, its member's
+    // section of the day on show.
+    const DaySection* SourceSectionOf(int index) const;
+    // Whether any train is farther away than it leaves: a walking time of its own or a member's.
+    bool Walks() const;
 
     // Departure lookup.
     const DaySection* FindSection() const;
@@ -123,8 +147,8 @@ public:
     // Positions the view at `moment`: a moment of a later day puts that day's section on show.
     int FindViewDeparture(Moment moment);
     // Where FindViewDeparture would put the view, without moving it.
-    // `leadMinutes` later departures only: those a traveller walking that long still reaches.
-    ViewPlace LocateView(Moment moment, int leadMinutes = 0) const;
+    // `walking`: the departures a traveller setting off at `moment` still reaches.
+    ViewPlace LocateView(Moment moment, bool walking = false) const;
     void SetForcedDay(DayType day);
     // The moment `minutes` into the timetable day on show (past 1439 on the next calendar day).
     Moment MomentOfMinute(int minutes) const;
@@ -133,6 +157,8 @@ public:
     // The first departure of the section on show still to leave, reachable or not.
     int FirstToLeave() const { return leftIndex_; }
     bool GetRowMarkNames(int index, RowMarkNames& names) const;
+
+    const DaySection* SectionFor(DayType type) const;
 
     std::wstring title;
     MarkLegend legend;
@@ -149,6 +175,8 @@ public:
     int viewIndex = -1;
     bool autoDay = true;
     DayType dayType = 0;
+    std::vector<BoardMember> members;             // on a board; empty for a timetable file
+    std::vector<std::wstring> unreadableMembers;  // of the board: the paths not read
 
     const AppSettings& settings() const { return *settings_; }
     const ColorTable& colors() const { return *colors_; }
@@ -163,19 +191,26 @@ private:
     // ending day goes on while its section still has departures to come. None when invalid.
     std::optional<long long> DayOf(Moment moment) const;
     DayType TypeOf(long long day) const;
-    const DaySection* SectionFor(DayType type) const;
     // Puts `day` on show: its day type, and the next departure counted from currentMoment.
     int ShowDay(std::optional<long long> day);
+    // The first departure at or after `seconds`, or -1; `walking`, those reached setting off
+    // then.
+    int FirstFrom(const DaySection& section, long long seconds, bool walking) const;
+    int WalkSecondsOf(const Departure& departure) const;
+    bool OutOfReach(const Departure& departure) const;
+    // Among the trains in reach, how many leave before departure `index` from the next one on.
+    int ReachableRank(const DaySection& section, int index) const;
     void FillLabel(const DaySection& section, int index, std::wstring& label) const;
     // Seconds from currentMoment to a departure at `departureTime`, negative once it has left.
     int SecondsUntil(int departureTime) const;
-    void FillNote(std::wstring_view marks, RowInfo& row) const;
+    // The mark names of the departure's own timetable, after its member's name on a board.
+    void FillNote(const Departure& departure, RowInfo& row) const;
 
     std::optional<long long> nowDay_;   // the timetable day of currentMoment
     std::optional<long long> viewDay_;  // the day the view lies on: the day on show
     long long nowSeconds_ = 0;          // currentMoment in seconds of the day on show
     int leftIndex_ = 0;                 // the first departure still to leave
-    int reachableIndex_ = 0;            // the first one reached walking; past the end for none
+    bool trainsToLeave_ = false;        // the day on show has departures still to come
     const AppSettings* settings_;
     const ColorTable* colors_;
     const HolidayCalendar* holidays_;

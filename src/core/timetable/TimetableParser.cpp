@@ -22,8 +22,8 @@ namespace {
 // Fields of a legend or caption line beyond this are cut; the format never needs more.
 constexpr std::size_t kFieldLimit = 127;
 constexpr std::size_t kMarksLimit = 15;
-// hourIndex slots are 16-bit, so a section can index no more departures than this; further
-// departures of the section are dropped.
+// No section of a file needs more departures than this; further ones are dropped, so that a
+// hostile file cannot make rows without end.
 constexpr std::size_t kMaxSectionDepartures = std::numeric_limits<std::int16_t>::max();
 constexpr std::uint8_t kWeekdaysMask = 0x7F;
 
@@ -295,7 +295,7 @@ void ContentReader::HourLine(std::wstring_view line) {
     }
     const int slot = static_cast<int>(hour);
     section_.hourIndex[static_cast<std::size_t>(slot)] =
-        static_cast<std::int16_t>(section_.departures.size());
+        static_cast<std::int32_t>(section_.departures.size());
 
     const std::size_t space = line.find(L' ');
     if (space == std::wstring_view::npos) {
@@ -352,6 +352,9 @@ void ContentReader::CloseSection() {
         if (section_.dayMask == 0) {
             section_.dayMask = kWeekdaysMask;
         }
+        const auto earlier = [](const Departure& a, const Departure& b) { return a.time < b.time; };
+        section_.inTimeOrder =
+            std::is_sorted(section_.departures.begin(), section_.departures.end(), earlier);
         content_.sections.push_back(std::move(section_));
     }
     section_ = DaySection{};
