@@ -62,7 +62,7 @@ TEST_F(DepartureReminderTest, TheLeadCountsFromTheMomentToSetOff) {
     reminder_.SetOn(true);
     EXPECT_TRUE(Follow({Monday(8, 0, 0), Monday(8, 5, 59)}).empty());
     EXPECT_EQ(Follow({Monday(8, 6, 0)}),
-              std::vector<std::wstring>{L"発車まであと5分|08:14 急行 桜川中央 (若葉台)"});
+              std::vector<std::wstring>{L"出発まであと5分|08:14 急行 桜川中央 (若葉台)"});
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ constexpr const char* kContext = "BoardWords";
     QT_TRANSLATE_NOOP("BoardWords", "次々発"),
     QT_TRANSLATE_NOOP("BoardWords", "　　　"),
     QT_TRANSLATE_NOOP("BoardWords", "%02d時台"),
+    QT_TRANSLATE_NOOP("BoardWords", "間に合いません"),
     QT_TRANSLATE_NOOP("BoardWords", "           "),
     QT_TRANSLATE_NOOP("BoardWords", "あと   %02d秒"),
     QT_TRANSLATE_NOOP("BoardWords", "あと%d分%02d秒"),
@@ -55,6 +56,7 @@ BoardWords TranslatedBoardWords() {
     TranslateAll(words.nextLabels);
     Translate(words.blankLabel);
     Translate(words.hourLabel);
+    Translate(words.outOfReach);
     TranslateAll(words.longCountdowns);
     Translate(words.longDate);
     TranslateAll(words.dayNames);

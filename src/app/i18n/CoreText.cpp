@@ -50,6 +50,7 @@ constexpr const char* kLines[] = {
     QT_TRANSLATE_NOOP("CoreText", "乗換 最初へ"),
     // board/
     QT_TRANSLATE_NOOP("CoreText", "発車まであと%1分"),
+    QT_TRANSLATE_NOOP("CoreText", "出発まであと%1分"),
     // catalogue/
     QT_TRANSLATE_NOOP("CoreText", "到着駅リストから乗換駅を選択してください"),
     QT_TRANSLATE_NOOP("CoreText", "乗り換えデータを設定した到着駅を選択してください"),

@@ -98,6 +98,10 @@
         <source>%02d秒</source>
         <translation>%02ds</translation>
     </message>
+    <message>
+        <source>間に合いません</source>
+        <translation>out of reach</translation>
+    </message>
 </context>
 <context>
     <name>CCstClockAccessible</name>
@@ -532,6 +536,10 @@
     <message>
         <source>ボードの次の時刻表を読み込めませんでした</source>
         <translation>The board could not read these timetables</translation>
+    </message>
+    <message>
+        <source>出発まであと%1分</source>
+        <translation>Set off in %1 min</translation>
     </message>
 </context>
 <context>

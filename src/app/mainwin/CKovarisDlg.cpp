@@ -300,7 +300,13 @@ void CKovarisDlg::ShowFrame(const BoardFrame& frame) {
             FillArrivals({});
             break;
     }
-    clockView_->SetCaptions(frame.caption1, frame.caption2);
+    // A board's rows come from several lines: the clock names the board before the line of the
+    // selected train.
+    std::wstring right = frame.caption2;
+    if (timetable_.IsBoard() && !timetable_.title.empty()) {
+        right = timetable_.title + (right.empty() ? L"" : L"　") + right;
+    }
+    clockView_->SetCaptions(frame.caption1, right);
 }
 
 void CKovarisDlg::CheckReminder() {

@@ -26,7 +26,9 @@ std::wstring ClockTime(int minutesOfDay) {
 
 Reminder Describe(const Timetable& timetable, int row, const RowInfo& info, int leadMinutes) {
     Reminder reminder;
-    reminder.title = L"発車まであと" + std::to_wstring(leadMinutes) + L"分";
+    // With a walk the lead counts to the moment to set off, and the title says so.
+    reminder.title = std::wstring(info.walkSeconds > 0 ? L"出発まであと" : L"発車まであと") +
+                     std::to_wstring(leadMinutes) + L"分";
     reminder.body = ClockTime(info.time);
     RowMarkNames names;
     if (timetable.GetRowMarkNames(row, names)) {

@@ -9,7 +9,7 @@ class Timetable;
 
 // What a reminder tells the traveller.
 struct Reminder {
-    std::wstring title;  // "発車まであと5分"
+    std::wstring title;  // "発車まであと5分"; "出発まであと5分" with a walk
     std::wstring body;   // "08:14 急行 桜川中央"
 };
 

@@ -155,6 +155,9 @@ std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings,
                 SingleSpaced(CountdownText(CountdownSeconds(row, settings), row.distance,
                                            settings.countDown, settings.shortTimeLeft, words),
                              true));
+    if (row.unreachable) {
+        AppendWords(spoken, words.outOfReach);
+    }
     AppendWords(spoken, SingleSpaced(row.note, false));
     return spoken;
 }

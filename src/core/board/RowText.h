@@ -45,7 +45,8 @@ void BuildRowText(std::wstring& out, const RowInfo& row, const AppSettings& sett
 std::wstring BlankRowText(const BoardWords& words = {});
 
 // What a screen reader says for a departure row: the label, time, countdown and note it draws,
-// without the blanks that line the columns up ("先発 05:25 あと2分59秒 快速 南台行").
+// without the blanks that line the columns up ("先発 05:25 あと2分59秒 快速 南台行"), and of a
+// train out of reach that it is ("05:24 あと1分59秒 間に合いません 快速 南台行").
 std::wstring SpokenRowText(const RowInfo& row, const AppSettings& settings,
                            const BoardWords& words = {});
 // The same for a spare row after the last departure.

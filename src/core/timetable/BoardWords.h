@@ -13,6 +13,8 @@ struct BoardWords {
     std::array<std::wstring, 3> nextLabels = {L"先　発", L"次　発", L"次々発"};
     std::wstring blankLabel = L"　　　";
     std::wstring hourLabel = L"%02d時台";  // the hour, on its first departure
+    // Said, not drawn, of a train the walk to the station no longer reaches (drawn dimmed).
+    std::wstring outOfReach = L"間に合いません";
     // Indexed by CountdownFormat: none; seconds; minutes, seconds; minutes; hours, minutes;
     // minutes, seconds since; minutes since.
     std::array<std::wstring, 7> longCountdowns = {
