@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One refresh of the departure list: the next-departure search over a long section, then the
-// row info and row text of every visible row. The list does this ten times a second.
+// row info and row text of every visible row. The list does this ten times a second, on one
+// timetable or on a board joining many.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <memory>
 #include <new>
 #include <string>
 
 #include "board/RowText.h"
 #include "settings/AppSettings.h"
 #include "settings/ColorTable.h"
+#include "timetable/BoardTimetable.h"
 #include "timetable/HolidayCalendar.h"
 #include "timetable/Timetable.h"
 
@@ -20,35 +23,51 @@ std::size_t gAllocations = 0;
 
 constexpr int kDepartures = 2000;
 constexpr int kVisibleRows = 40;
+constexpr int kBoardMembers = 16;
+
+// One line's timetable: 05:00 to 26:59 from `offset` minutes on, a little more than one
+// departure every 40 seconds.
+void FillLine(Timetable& table, int offset) {
+    table.legend[L'a'] = {L'a', L"Rapid Central", L"Rapid"};
+    table.legend[L'b'] = {L'b', L"Local", L"Local"};
+    table.legend[L'c'] = {L'c', L"Express", L""};
+    DaySection section;
+    section.dayMask = 0x7F;
+    const wchar_t* const marks[] = {L"", L"a", L"b", L"ab", L"cb"};
+    for (int i = 0; i < kDepartures; ++i) {
+        const int time = 300 + offset + i * (27 * 60 - 300) / kDepartures;
+        if (section.hourIndex[static_cast<std::size_t>(time / 60)] < 0) {
+            section.hourIndex[static_cast<std::size_t>(time / 60)] = static_cast<std::int32_t>(i);
+        }
+        section.departures.push_back({marks[i % 5], static_cast<std::int16_t>(time)});
+    }
+    section.inTimeOrder = true;  // as the parser marks a file whose hours run in order
+    table.sections.push_back(section);
+}
 
 struct Fixture {
-    Fixture() {
+    explicit Fixture(int members = 0) {
         settings.dayChgHour = 2;
         colors.Set(L"Rapid Central", 0x0000FF);
         colors.Set(L"Local", 0xFF0000);
-        table.legend[L'a'] = {L'a', L"Rapid Central", L"Rapid"};
-        table.legend[L'b'] = {L'b', L"Local", L"Local"};
-        table.legend[L'c'] = {L'c', L"Express", L""};
-        DaySection section;
-        section.dayMask = 0x7F;
-        const wchar_t* const marks[] = {L"", L"a", L"b", L"ab", L"cb"};
-        // 05:00 to 26:59, a little more than one departure every 40 seconds.
-        for (int i = 0; i < kDepartures; ++i) {
-            const int time = 300 + i * (27 * 60 - 300) / kDepartures;
-            if (section.hourIndex[static_cast<std::size_t>(time / 60)] < 0) {
-                section.hourIndex[static_cast<std::size_t>(time / 60)] =
-                    static_cast<std::int32_t>(i);
-            }
-            section.departures.push_back({marks[i % 5], static_cast<std::int16_t>(time)});
+        if (members == 0) {
+            FillLine(table, 0);
+            return;
         }
-        table.sections.push_back(section);
+        // A board of `members` such lines, each a minute after the one before.
+        for (int m = 0; m < members; ++m) {
+            auto line = std::make_shared<Timetable>(settings, colors, holidays);
+            FillLine(*line, m);
+            table.members.push_back({L"Line " + std::to_wstring(m), std::move(line)});
+        }
+        table.sections = JoinMemberSections(table.members);
     }
 
     AppSettings settings;
     ColorTable colors;
     HolidayCalendar holidays;
     Timetable table{settings, colors, holidays};
-    // Mid-afternoon: the search walks half the section.
+    // Mid-afternoon: the next departure lies halfway down the section.
     Moment now = Moment::FromFields(2026, 12, 7, 15, 59, 30);
 };
 
@@ -64,8 +83,9 @@ void BM_FindNextDeparture(benchmark::State& state) {
 }
 BENCHMARK(BM_FindNextDeparture);
 
+// Arg 0: one timetable; otherwise a board of that many timetables of the same size.
 void BM_Refresh(benchmark::State& state) {
-    Fixture f;
+    Fixture f(static_cast<int>(state.range(0)));
     RowInfo row;
     std::wstring text;
     std::size_t searchAllocations = 0;
@@ -88,7 +108,7 @@ void BM_Refresh(benchmark::State& state) {
         static_cast<double>(gAllocations - start) / static_cast<double>(state.iterations()));
     state.counters["rows"] = kVisibleRows;
 }
-BENCHMARK(BM_Refresh);
+BENCHMARK(BM_Refresh)->ArgName("members")->Arg(0)->Arg(kBoardMembers);
 
 }  // namespace
 

@@ -380,10 +380,11 @@ void RunBoardWatch(const BoardWatch& watch, std::ostream& out) {
 void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& status) {
     auto options = std::make_shared<BoardOptions>();
     CLI::App* board = app.add_subcommand(
-        "board", "the coming departures of a timetable, as the departure list shows them");
-    board->add_option("--table", options->table,
-                      "timetable file (.TBL), relative to the data root where it is found there "
-                      "(default: the start level's default timetable)");
+        "board", "the coming departures of a timetable or board, as the departure list shows them");
+    board->add_option(
+        "--table", options->table,
+        "timetable (.TBL) or board (.BRD) file, relative to the data root where it is found "
+        "there (default: the start level's default timetable)");
     AddAtOption(*board, options->at, "the moment to show, \"YYYY-MM-DD HH:MM:SS\" (default: now)");
     board->add_option("--rows", options->rows, "number of rows (default 5)")
         ->check(CLI::Range(1, 999));
@@ -396,9 +397,10 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
     board->add_flag("--arrivals", options->arrivals,
                     "after the rows, \"--\" and the arrival stations of the next departure");
     board
-        ->add_option("--walk", options->walk,
-                     "minutes' walk to the station, for this timetable (default: its line in "
-                     "KovarisWalk.ini)")
+        ->add_option(
+            "--walk", options->walk,
+            "minutes' walk to the station, for every timetable shown (default: its line in "
+            "KovarisWalk.ini)")
         ->check(CLI::Range(0, WalkTimes::kMaxMinutes));
     board->add_option("--color", options->color, "colour the rows: auto, always or never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
@@ -413,6 +415,7 @@ void AddBoardCommand(CLI::App& app, std::ostream& out, std::ostream& err, int& s
         "A walking time (--walk, or the timetable's PATH=MINUTES line in KovarisWalk.ini beside\n"
         "Kovaris.ini, PATH relative to the data root) makes the next departure the first one the\n"
         "walk still reaches; the trains before it lose their label (faint on a terminal), and\n"
-        "with WalkCount=1 the countdowns count to the moment to set off.");
+        "with WalkCount=1 the countdowns count to the moment to set off. A board file (.BRD)\n"
+        "joins its timetables' rows, each led by its line's name; each line has its own walk.");
     board->callback([options, &out, &err, &status] { status = RunBoard(*options, out, err); });
 }

@@ -161,7 +161,8 @@ TEST_F(BoardCommandTest, AWalkingTimeSkipsTheTrainsOutOfReach) {
           "先　発 05:40 あと   20分 Local"}},
         {"--walk 0 overrides the file",
          {"--settings", Path("prev.ini"), "--walk", "0"},
-         {heading, before, "先　発 05:25 あと   05分 Rapid Central", "次　発 05:40 あと   20分 Local"}},
+         {heading, before, "先　発 05:25 あと   05分 Rapid Central",
+          "次　発 05:40 あと   20分 Local"}},
         {"exactly the walk away, counted to setting off",
          {"--settings", Path("setoff.ini"), "--walk", "20"},
          {heading, "　　　 05:25             Rapid Central", "先　発 05:40 あと   00秒 Local",
@@ -210,6 +211,73 @@ TEST_F(BoardCommandTest, TheHourOfTheDayChangeEndsTheNightFirst) {
     }
 }
 
+// A board joins its timetables' rows in time order (ties in board order), each row led by its
+// line's name; the heading, the arrival stations and the walk are those of each train's line.
+TEST_F(BoardCommandTest, ABoardShowsTheRowsOfItsLines) {
+    WriteSJisFile(dir.File(L"lines.BRD"),
+                  L";Harbor and Night\nharbor.tbl Harbor\n; no short name: the title\nnight.tbl\n");
+    WriteSJisFile(dir.File(L"part.BRD"), L";Part\nmissing.tbl\nharbor.tbl Harbor\n");
+    WriteSJisFile(dir.File(L"walk/Kovaris.ini"), L"DataPath=" + dir.Root() + L"\n");
+    WriteSJisFile(dir.File(L"walk/KovarisWalk.ini"), L"harbor.tbl=15\n");
+    const std::string harbor = "Harbor and Night  Harbor Northbound  (月曜)";
+    const std::string night = "Harbor and Night  Weekday North  (月曜)";
+    const std::string monday = "2026-12-07 05:00:00";
+    struct Case {
+        const char* name;
+        std::string table;
+        std::string settings;
+        std::vector<std::string> args;
+        std::vector<std::string> lines;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {"joined in time order",
+         "lines.BRD",
+         "Kovaris.ini",
+         {"--at", monday},
+         {harbor, "先　発 05:10 あと   10分 Harbor", "次　発 05:10 あと   10分 Night Line",
+          "次々発 05:25 あと   25分 Harbor Rapid Central"},
+         ""},
+        {"the next train's line names the heading and the stations",
+         "lines.BRD",
+         "Kovaris.ini",
+         {"--at", "2026-12-08 02:20:00", "--arrivals"},
+         {night, "先　発 26:30 あと   10分 Night Line", "次　発 26:40 あと   20分 Night Line Rapid",
+          "　　　 --:--", "--", "        East＞26:38"},
+         ""},
+        {"--walk for every line",
+         "lines.BRD",
+         "Kovaris.ini",
+         {"--at", monday, "--walk", "15"},
+         {harbor, "　　　 05:10 あと   10分 Harbor", "　　　 05:10 あと   10分 Night Line",
+          "先　発 05:25 あと   25分 Harbor Rapid Central"},
+         ""},
+        {"each line's own walk from KovarisWalk.ini",
+         "lines.BRD",
+         "walk/Kovaris.ini",
+         {"--at", monday},
+         {night, "　　　 05:10 あと   10分 Harbor", "先　発 05:10 あと   10分 Night Line",
+          "次　発 05:25 あと   25分 Harbor Rapid Central"},
+         ""},
+        {"an unreadable line is named, the others show",
+         "part.BRD",
+         "Kovaris.ini",
+         {"--at", monday},
+         {"Part  Harbor Northbound  (月曜)", "先　発 05:10 あと   10分 Harbor",
+          "次　発 05:25 あと   25分 Harbor Rapid Central", "次々発 05:40 あと   40分 Harbor Local"},
+         "kovaris board: cannot show the board's timetable " + Path("missing.tbl") + "\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"--table",        Path(c.table), "--settings",
+                                         Path(c.settings), "--rows",      "3"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliRun r = Run(args);
+        EXPECT_EQ(r.status, 0) << c.name;
+        EXPECT_EQ(Lines(r.out), c.lines) << c.name;
+        EXPECT_EQ(r.err, c.err) << c.name;
+    }
+}
+
 TEST_F(BoardCommandTest, DataRootOptionNamesWhereHolidaysAre) {
     const CliRun r =
         Run({"--table", Path("harbor.tbl"), "--settings", Path("nodata.ini"), "--data-root",
@@ -247,6 +315,7 @@ TEST_F(BoardCommandTest, ColorsRowsFromTheColorList) {
 }
 
 TEST_F(BoardCommandTest, ErrorsNameWhatCouldNotBeRead) {
+    WriteSJisFile(dir.File(L"none.BRD"), L";None\nmissing.tbl\n");
     struct Case {
         const char* name;
         std::vector<std::string> args;
@@ -258,6 +327,10 @@ TEST_F(BoardCommandTest, ErrorsNameWhatCouldNotBeRead) {
          {"--table", Path("missing.tbl"), "--settings", Path("Kovaris.ini")},
          1,
          "cannot read the timetable " + Path("missing.tbl")},
+        {"a board none of whose timetables can be read",
+         {"--table", Path("none.BRD"), "--settings", Path("Kovaris.ini")},
+         1,
+         "cannot read the timetable " + Path("none.BRD")},
         {"missing settings file",
          {"--table", Path("harbor.tbl"), "--settings", Path("missing.ini")},
          1,
