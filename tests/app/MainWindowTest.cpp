@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -732,6 +733,56 @@ TEST_F(MainWindowTest, AWalkingTimeMovesTheNextDepartureAndIsKept) {
         EXPECT_TRUE(shown.departures().Renderer().MakeRow(&shown.timetable(), missed).dimmed)
             << anew;
     }
+}
+
+// A board of two lines and a missing one: one message names the missing file, each row shows
+// its line, the clock names the board, and a walk set on a row of one line is that line's alone.
+TEST_F(MainWindowTest, ABoardWalksToEachOfItsLinesApart) {
+    WriteSJisFile(DataRoot() + L"both.BRD",
+                  L";若葉台 全線\nwakaba_up.TBL 上り\nwakaba_down.TBL 下り\nmissing.TBL\n");
+    CKovarisDlg& window = Start(Monday(8, 12, 20));
+    ASSERT_TRUE(window.ShowTimetable(DataRoot() + L"both.BRD"));
+    EXPECT_EQ(messenger_.shown, std::vector<std::wstring>{
+                                    std::wstring(kWarningTitle) + L"|" +
+                                    BoardMembersUnreadableMessage({DataRoot() + L"missing.TBL"})});
+    const Timetable& board = window.timetable();
+    const auto rowAt = [&](int minutes, std::wstring_view line) {
+        for (int row = 0; row < board.FindSection()->DepartureCount(); ++row) {
+            if (TimeAt(row) == minutes && board.SourceOf(row).path.ends_with(line)) {
+                return row;
+            }
+        }
+        return -1;
+    };
+    const int up = rowAt(8 * 60 + 14, L"wakaba_up.TBL");
+    const int down = rowAt(8 * 60 + 18, L"wakaba_down.TBL");
+    ASSERT_GE(up, 0);
+    ASSERT_GE(down, 0);
+    EXPECT_EQ(window.departures().Renderer().MakeRow(&board, up).note, L"上り 急行 桜川中央 ");
+    EXPECT_TRUE(window.departures().Renderer().MakeRow(&board, down).note.starts_with(L"下り "));
+    EXPECT_TRUE(
+        window.findChild<CCstClock*>()->SpokenCaptions().contains(QStringLiteral("若葉台 全線")));
+
+    window.departures().setCurrentRow(down);
+    QApplication::processEvents();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog != nullptr && dialog->inherits("WalkTimeDialog"));
+        EXPECT_TRUE(dialog->findChild<QLabel*>()->text() == QStringLiteral("下り"));
+        dialog->findChild<QSpinBox*>()->setValue(30);
+        dialog->accept();
+    });
+    window.menu().Item(cmd::kWalkTime)->trigger();
+    QApplication::processEvents();
+    WalkTimes written;
+    ASSERT_TRUE(written.Load(work_.File(L"KovarisWalk.ini")));
+    EXPECT_EQ(written.MinutesFor(DataRoot(), DataRoot() + L"wakaba_down.TBL"), 30);
+    EXPECT_EQ(written.MinutesFor(DataRoot(), DataRoot() + L"wakaba_up.TBL"), 0);
+    window.menu().Item(cmd::kRealTimeMode)->trigger();
+    Advance(1000);
+    EXPECT_TRUE(window.departures().Renderer().MakeRow(&board, down).dimmed);
+    EXPECT_FALSE(window.departures().Renderer().MakeRow(&board, up).dimmed);
+    EXPECT_EQ(window.departures().SelectedRow(), up);
 }
 
 // The switch takes effect through the file the window built anew reads: a file that cannot be
