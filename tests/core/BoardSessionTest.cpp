@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DemoTimetable.h"
+#include "ExampleBoard.h"
 #include "board/RowText.h"
 #include "catalogue/ArrivalRows.h"
 #include "catalogue/DataStore.h"
@@ -350,6 +351,112 @@ TEST_F(BoardSessionTest, TheWalkSkipsTrainsOutOfReach) {
             EXPECT_EQ(CountdownSeconds(row, settings_), c.toSetOff) << c.name;
         }
     }
+}
+
+// The example board's weekday rows: 0 08:00 north, 1 08:10 north, 2 08:10 south, 3 08:12 north,
+// 4 08:14 south, 5 08:15 south, 6 08:20 north, 7 08:30 south, 8 26:05 north, 9 26:40 south.
+class BoardOfTwoLinesTest : public ::testing::Test {
+protected:
+    struct Step {
+        const char* name;
+        std::function<std::optional<BoardFrame>()> act;
+        const wchar_t* captions;  // those of the selected row's line
+        int selected;
+        int top;
+    };
+
+    void Walk(const std::vector<Step>& steps) {
+        for (const Step& step : steps) {
+            const std::optional<BoardFrame> frame = step.act();
+            ASSERT_TRUE(frame.has_value()) << step.name;
+            EXPECT_EQ(frame->caption1 + L" " + frame->caption2, step.captions) << step.name;
+            EXPECT_EQ(frame->selectedRow, step.selected) << step.name;
+            EXPECT_EQ(frame->topRow, step.top) << step.name;
+        }
+    }
+
+    ExampleBoard example_;
+    Timetable& board_ = example_.board;
+    BoardSession session_{board_};
+};
+
+// Hour steps and scrolling up go over the joined rows, one row at a time also where two lines
+// leave in the same minute; a transfer from the southern line's train takes its stations and
+// its folder, and the way back returns to the board at the minute left.
+TEST_F(BoardOfTwoLinesTest, StepsAndTransfersFollowTheRowsLine) {
+    const Moment now = Monday(8, 5);
+    const auto minute = [&](int minutes) {
+        return [=, this] { return std::optional(session_.ShowAtMinute(minutes, now)); };
+    };
+    const auto previous = [this](int top) {
+        return [=, this] { return session_.ShowPrevious(top); };
+    };
+    const auto hour = [this](bool later) { return [=, this] { return session_.StepHour(later); }; };
+    TransferRecord back;
+    const auto transfer = [&, this] {
+        EXPECT_TRUE(BuildArrivalListForIndex(board_, 6, false).rows.empty());  // north: none
+        const ArrivalList list = BuildArrivalListForIndex(board_, session_.SelectedRow(), false);
+        const TransferPlan plan = PlanTransfer(board_, &list.rows.at(0));
+        EXPECT_EQ(plan.targetMinute, Hm(8, 45));
+        EXPECT_EQ(plan.entry.baseDir, example_.dir.File(L"s/"));
+        back = plan.record;
+        const Moment arrival = board_.MomentOfMinute(plan.targetMinute);
+        session_.Open(
+            DataStore(example_.settings).ResolvePath(plan.entry.baseDir, plan.entry.target), now);
+        session_.SetRealTime(false);
+        return std::optional(session_.ShowAt(DisplayMode::ViewMoment, arrival));
+    };
+    Walk({
+        {"open", [&, this] { return session_.Open(example_.Path(), now); }, L"北線 平日", 1, 1},
+        {"at 08:13", minute(Hm(8, 13)), L"南線 平日", 4, 4},
+        {"one row up", previous(4), L"南線 平日", 4, 3},
+        {"up past a train of the same minute", previous(3), L"南線 平日", 4, 2},
+        {"an hour later is the night's", hour(true), L"北線 平日", 8, 8},
+        {"an hour earlier is the morning's", hour(false), L"北線 平日", 0, 0},
+        {"the southern 08:30", minute(Hm(8, 30)), L"南線 平日", 7, 7},
+        {"change at 湾", transfer, L"湾岸線 平日", 1, 1},
+        {"back to the board", [&, this] { return session_.Return(back.path, back.minutes, now); },
+         L"南線 平日", 7, 7},
+    });
+    EXPECT_EQ(back, (TransferRecord{example_.Path(), Hm(8, 30)}));
+    EXPECT_TRUE(board_.IsBoard());
+}
+
+// Each line has its own walk: a train exactly its walk away is in reach, another line's train
+// between two out of reach is labelled, and a new walk changes the selected row's line only.
+TEST_F(BoardOfTwoLinesTest, EachLineWalksItsOwnWay) {
+    const WalkLookup walkOf = [](std::wstring_view path) {
+        return path.ends_with(L"south.TBL") ? 10 : path.ends_with(L"n.TBL") ? 2 : 0;
+    };
+    const std::optional<BoardFrame> frame = session_.Open(example_.Path(), Monday(8, 5), walkOf);
+    ASSERT_TRUE(frame.has_value());
+    EXPECT_EQ(frame->nextRow, 1);
+    const BoardWords words;
+    struct Row {
+        bool unreachable;
+        std::wstring label;
+    };
+    const std::vector<Row> rows = {
+        {false, words.blankLabel},    {false, words.nextLabels[0]}, {true, words.blankLabel},
+        {false, words.nextLabels[1]}, {true, words.blankLabel},     {false, words.nextLabels[2]},
+        {false, words.blankLabel},
+    };
+    RowInfo row;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_TRUE(board_.GetRowInfo(static_cast<int>(i), row));
+        EXPECT_EQ(row.unreachable, rows[i].unreachable) << i;
+        EXPECT_EQ(row.label, rows[i].label) << i;
+    }
+    // Up from the top is one row up, whatever the walk reaches from there.
+    EXPECT_EQ(session_.ShowPrevious(frame->topRow)->topRow, frame->topRow - 1);
+
+    session_.SelectRow(4);
+    EXPECT_EQ(session_.WalkTarget().title, L"南線");
+    session_.SetWalkMinutes(0, Monday(8, 5), 0);
+    EXPECT_EQ(board_.members[0].timetable->walkMinutes, 2);
+    EXPECT_EQ(board_.members[1].timetable->walkMinutes, 0);
+    ASSERT_TRUE(board_.GetRowInfo(2, row));
+    EXPECT_FALSE(row.unreachable);
 }
 
 }  // namespace

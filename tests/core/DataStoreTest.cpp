@@ -77,13 +77,13 @@ TEST_F(DataStoreTest, ResolvePathRules) {
 TEST_F(DataStoreTest, ScanOffersSubdirectoriesAndTimetablesSortedWithoutCase) {
     for (const wchar_t* name :
          {L"b.TBL", L"A.tbl", L"c.Tbl", L"x.tbl.bak", L"readme.txt", L".hidden.TBL", L"tbl",
-          L"sub2/x.TBL", L"Sub1/y.TBL", L".git/z.TBL"}) {
+          L"sub2/x.TBL", L"Sub1/y.TBL", L".git/z.TBL", L"z.Brd", L"z.brd.bak"}) {
         Touch(name);
     }
     DataStore store(settings);
-    ASSERT_EQ(store.ScanDirectory(dir.Root()), 5);
-    EXPECT_EQ(Targets(store),
-              (std::vector<std::wstring>{L"A.tbl", L"b.TBL", L"c.Tbl", L"Sub1", L"sub2"}));
+    ASSERT_EQ(store.ScanDirectory(dir.Root()), 6);
+    EXPECT_EQ(Targets(store), (std::vector<std::wstring>{L"A.tbl", L"b.TBL", L"c.Tbl", L"Sub1",
+                                                         L"sub2", L"z.Brd"}));
     EXPECT_EQ(store.entries()[3].kind, EntryKind::Node);
     EXPECT_EQ(store.entries()[3].caption, L"＞ Sub1");
     EXPECT_EQ(store.entries()[0].kind, EntryKind::Plain);
@@ -93,7 +93,7 @@ TEST_F(DataStoreTest, ScanOffersSubdirectoriesAndTimetablesSortedWithoutCase) {
     Touch(L"empty/readme.txt");
     EXPECT_EQ(store.ScanDirectory(dir.File(L"empty/")), 0);
     EXPECT_EQ(store.ScanDirectory(dir.File(L"missing/")), 0);
-    EXPECT_EQ(store.entries().size(), 5u);
+    EXPECT_EQ(store.entries().size(), 6u);
 }
 
 TEST_F(DataStoreTest, ScanOfTenThousandFiles) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ExampleBoard.h"
 #include "TextTimetable.h"
 
 namespace {
@@ -63,6 +64,25 @@ TEST_F(DepartureReminderTest, TheLeadCountsFromTheMomentToSetOff) {
     EXPECT_TRUE(Follow({Monday(8, 0, 0), Monday(8, 5, 59)}).empty());
     EXPECT_EQ(Follow({Monday(8, 6, 0)}),
               std::vector<std::wstring>{L"出発まであと5分|08:14 急行 桜川中央 (若葉台)"});
+}
+
+// On a board two lines' trains of the same minute are two trains, each told with its own line's
+// mark and title.
+TEST(DepartureReminderBoardTest, EachRowRemindsOfItsOwnLine) {
+    ExampleBoard example;
+    ASSERT_TRUE(example.board.LoadTimetable(example.Path()));
+    DepartureReminder reminder;
+    reminder.SetOn(true);
+    std::vector<std::wstring> given;
+    for (const Moment& m : {Monday(8, 0, 0), Monday(8, 5, 0)}) {
+        example.board.FindNextDeparture(m, true);
+        for (int row : {1, 2}) {  // the northern and the southern 08:10
+            if (const auto due = reminder.Check(example.board, row, 5)) {
+                given.push_back(due->body);
+            }
+        }
+    }
+    EXPECT_EQ(given, (std::vector<std::wstring>{L"08:10 快速 (北線)", L"08:10 急行 (南線)"}));
 }
 
 }  // namespace

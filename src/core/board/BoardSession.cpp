@@ -137,10 +137,13 @@ std::optional<BoardFrame> BoardSession::ShowPrevious(int topRow) {
     realTime_ = false;
     BoardFrame frame;
     const int row = timetable_.FindViewDeparture(*moment);
-    if (RefillForNewSection(frame)) {
+    const bool refilled = RefillForNewSection(frame);
+    if (refilled) {
         ArrivalsOfSelectedRow(frame);
     }
-    frame.topRow = row;
+    // The row above itself: a search by its minute finds the first train of that minute, or in
+    // real time the first one the walk reaches, and would skip rows or not move at all.
+    frame.topRow = refilled ? row : topRow - 1;
     return Completed(frame);
 }
 
